@@ -1,0 +1,30 @@
+# The two commands of the README, and a few more for developers.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test bench setup build format clean
+
+setup:
+	@./scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/junban
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target junban_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/junban_bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) build-asan

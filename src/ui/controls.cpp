@@ -1,0 +1,398 @@
+#include "ui/controls.h"
+
+#include "ui/fonts.h"
+#include "ui/services.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTimer>
+
+namespace ui {
+namespace {
+
+QString toCrLf(QString text) {
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+QString fromCrLf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// A label that reports clicks when it has a click handler, and otherwise lets
+// presses go on to its container like a plain QLabel.
+class ClickLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<bool()> clickable;
+    std::function<void()> clicked;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (clickable && clickable())
+            e->accept();
+        else
+            QLabel::mousePressEvent(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (clickable && clickable() && rect().contains(e->position().toPoint())) {
+            e->accept();
+            clicked();
+            return;
+        }
+        QLabel::mouseReleaseEvent(e);
+    }
+};
+
+// A frame keeps the presses on it: the command bar is not part of the board.
+class SolidFrame final : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+};
+
+} // namespace
+
+// --- Control -------------------------------------------------------------
+
+void Control::attach(QWidget* widget) {
+    widget_ = widget;
+    const QPalette pal = widget->palette();
+    foreColor_ = fromQColor(pal.color(widget->foregroundRole()));
+    backColor_ = fromQColor(pal.color(widget->backgroundRole()));
+    font_ = FontSpec{widget->font().family(), widget->font().pointSizeF(), false, false};
+}
+
+void Control::setLeft(double left) {
+    setGeometry(left, top_, width_, height_);
+}
+void Control::setTop(double top) {
+    setGeometry(left_, top, width_, height_);
+}
+void Control::setWidth(double width) {
+    setGeometry(left_, top_, width, height_);
+}
+void Control::setHeight(double height) {
+    setGeometry(left_, top_, width_, height);
+}
+
+void Control::setGeometry(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    const int x = twipsToPixel(left);
+    const int y = twipsToPixel(top);
+    widget_->setGeometry(x, y, twipsToPixel(left + width) - x, twipsToPixel(top + height) - y);
+}
+
+bool Control::visible() const {
+    return !widget_->isHidden();
+}
+void Control::setVisible(bool visible) {
+    widget_->setVisible(visible);
+}
+bool Control::enabled() const {
+    return widget_->isEnabled();
+}
+void Control::setEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
+
+void Control::setForeColor(Colour c) {
+    foreColor_ = c;
+    applyColours();
+}
+
+void Control::setBackColor(Colour c) {
+    backColor_ = c;
+    applyColours();
+}
+
+void Control::applyColours() {
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
+    pal.setColor(QPalette::Window, toQColor(backColor_));
+    widget_->setPalette(pal);
+}
+
+QString Control::toolTipText() const {
+    return widget_->toolTip();
+}
+void Control::setToolTipText(const QString& text) {
+    widget_->setToolTip(text);
+}
+
+void Control::setFont(const FontSpec& font) {
+    font_ = font;
+    ownFont_ = true;
+    widget_->setFont(makeFont(font));
+}
+
+void Control::setFocus() {
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+bool Control::hasFocus() const {
+    return widget_->hasFocus();
+}
+
+void Control::setTabAfter(const Control& previous) {
+    QWidget::setTabOrder(previous.widget_, widget_);
+}
+
+// --- Label ---------------------------------------------------------------
+
+void Label::create(QWidget* parent, Align align) {
+    auto* label = new ClickLabel(parent);
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->clickable = [this] {
+        return static_cast<bool>(onClick);
+    };
+    label->clicked = [this] {
+        if (onClick)
+            onClick();
+    };
+    attach(label);
+    setAlignment(align);
+}
+
+void Label::setAlignment(Align align) {
+    auto* label = static_cast<QLabel*>(widget_);
+    switch (align) {
+    case Align::Left:
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    case Align::Centre:
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        break;
+    case Align::Right:
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        break;
+    }
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    static_cast<QLabel*>(widget_)->setText(fromCrLf(caption));
+}
+
+void Label::setTransparentForMouse(bool transparent) {
+    widget_->setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
+}
+
+// --- CommandButton -------------------------------------------------------
+
+void CommandButton::create(QWidget* parent, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, [this] {
+        if (onClick)
+            onClick();
+    });
+    attach(button);
+    foreColor_ = fromQColor(button->palette().color(QPalette::ButtonText));
+    backColor_ = fromQColor(button->palette().color(QPalette::Button));
+}
+
+QPushButton* CommandButton::button() const {
+    return static_cast<QPushButton*>(widget_);
+}
+QString CommandButton::caption() const {
+    return button()->text();
+}
+void CommandButton::setCaption(const QString& caption) {
+    button()->setText(caption);
+}
+void CommandButton::click() {
+    button()->click();
+}
+
+void CommandButton::applyColours() {
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::ButtonText, toQColor(foreColor_));
+    pal.setColor(QPalette::Button, toQColor(backColor_));
+    widget_->setPalette(pal);
+}
+
+// --- OptionButton --------------------------------------------------------
+
+void OptionButton::create(QWidget* parent) {
+    auto* radio = new QRadioButton(parent);
+    radio->setAutoFillBackground(true);
+    QObject::connect(radio, &QRadioButton::clicked, radio, [this] {
+        if (onClick && value())
+            onClick();
+    });
+    attach(radio);
+}
+
+QRadioButton* OptionButton::radio() const {
+    return static_cast<QRadioButton*>(widget_);
+}
+bool OptionButton::value() const {
+    return radio()->isChecked();
+}
+
+void OptionButton::setValue(bool value) {
+    if (value) {
+        radio()->setChecked(true);
+        return;
+    }
+    // An exclusive button cannot be cleared directly.
+    radio()->setAutoExclusive(false);
+    radio()->setChecked(false);
+    radio()->setAutoExclusive(true);
+}
+
+void OptionButton::applyColours() {
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
+    pal.setColor(QPalette::Window, toQColor(backColor_));
+    widget_->setPalette(pal);
+}
+
+// --- Frame ---------------------------------------------------------------
+
+void Frame::create(QWidget* parent, bool border) {
+    auto* frame = new SolidFrame(parent);
+    frame->setAutoFillBackground(true);
+    frame->setFrameStyle(border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    attach(frame);
+}
+
+// --- TextBox -------------------------------------------------------------
+
+void TextBox::create(QWidget* parent, bool multiLine) {
+    if (multiLine) {
+        edit_ = new QPlainTextEdit(parent);
+        edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit_->setTabChangesFocus(true);
+        attach(edit_);
+    } else {
+        line_ = new QLineEdit(parent);
+        attach(line_);
+    }
+    foreColor_ = fromQColor(widget_->palette().color(QPalette::Text));
+    backColor_ = fromQColor(widget_->palette().color(QPalette::Base));
+}
+
+QString TextBox::text() const {
+    return edit_ ? toCrLf(edit_->toPlainText()) : line_->text();
+}
+
+void TextBox::setText(const QString& text) {
+    if (edit_)
+        edit_->setPlainText(fromCrLf(text));
+    else
+        line_->setText(text);
+}
+
+int TextBox::selStart() const {
+    if (edit_) {
+        const QTextCursor cursor = edit_->textCursor();
+        return toCrLf(edit_->toPlainText().left(cursor.selectionStart())).size();
+    }
+    return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+}
+
+int TextBox::selLength() const {
+    if (edit_)
+        return toCrLf(edit_->textCursor().selectedText().replace(QChar::ParagraphSeparator,
+                                                                 QLatin1Char('\n')))
+            .size();
+    return line_->selectedText().size();
+}
+
+void TextBox::setSelStart(int start) {
+    if (edit_) {
+        // Positions count CR LF as two characters, the document as one.
+        const QString plain = edit_->toPlainText();
+        int pos = 0;
+        for (int crlf = 0; pos < plain.size() && crlf < start; ++pos)
+            crlf += plain.at(pos) == QLatin1Char('\n') ? 2 : 1;
+        QTextCursor cursor = edit_->textCursor();
+        cursor.setPosition(pos);
+        edit_->setTextCursor(cursor);
+    } else {
+        line_->setCursorPosition(start);
+    }
+}
+
+void TextBox::setSelLength(int length) {
+    if (edit_) {
+        const QString plain = edit_->toPlainText();
+        QTextCursor cursor = edit_->textCursor();
+        int pos = cursor.position();
+        for (int crlf = 0; pos < plain.size() && crlf < length; ++pos)
+            crlf += plain.at(pos) == QLatin1Char('\n') ? 2 : 1;
+        cursor.setPosition(pos, QTextCursor::KeepAnchor);
+        edit_->setTextCursor(cursor);
+    } else {
+        line_->setSelection(line_->cursorPosition(), length);
+    }
+}
+
+void TextBox::applyColours() {
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Text, toQColor(foreColor_));
+    pal.setColor(QPalette::Base, toQColor(backColor_));
+    widget_->setPalette(pal);
+}
+
+// --- Timer ---------------------------------------------------------------
+
+void Timer::create(QObject* parent) {
+    timer_ = new QTimer(parent);
+    timer_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
+        if (onTimer)
+            onTimer();
+    });
+}
+
+void Timer::setInterval(int ms) {
+    interval_ = ms < 0 ? 0 : ms;
+    if (interval_ == 0) {
+        timer_->stop();
+    } else {
+        timer_->start(interval_);
+    }
+}
+
+bool Timer::running() const {
+    return timer_->isActive();
+}
+
+// --- CommonDialog --------------------------------------------------------
+
+void CommonDialog::create(ColorPicker* picker, QWidget* parent) {
+    picker_ = picker;
+    parent_ = parent;
+}
+
+bool CommonDialog::showColor() {
+    const Colour initial = (flags_ & 1) ? color_ : RGB(255, 255, 255);
+    const std::optional<Colour> chosen = picker_->pick(initial, parent_);
+    if (!chosen)
+        return !cancelError_;
+    color_ = *chosen;
+    return true;
+}
+
+} // namespace ui

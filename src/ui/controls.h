@@ -1,0 +1,203 @@
+#pragma once
+
+#include "ui/surface.h"
+#include "ui/twips.h"
+
+#include <QString>
+
+#include <functional>
+
+class QObject;
+class QWidget;
+class QLabel;
+class QFrame;
+class QPushButton;
+class QRadioButton;
+class QLineEdit;
+class QPlainTextEdit;
+class QTimer;
+
+namespace ui {
+
+class ColorPicker;
+
+// A control of a window, seen through the properties the game uses. Positions
+// and sizes are twips relative to the container's top-left corner; the values
+// set are kept exactly (also half twips) and converted to whole pixels only
+// for Qt. The Qt widget belongs to its parent widget; this object is only a
+// view of it and must not outlive it.
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    QWidget* widget() const { return widget_; }
+
+    double left() const { return left_; }
+    double top() const { return top_; }
+    double width() const { return width_; }
+    double height() const { return height_; }
+    void setLeft(double left);
+    void setTop(double top);
+    void setWidth(double width);
+    void setHeight(double height);
+    void setGeometry(double left, double top, double width, double height);
+
+    bool visible() const;
+    void setVisible(bool visible);
+    bool enabled() const;
+    void setEnabled(bool enabled);
+
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour c);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour c);
+
+    QString toolTipText() const;
+    void setToolTipText(const QString& text);
+
+    FontSpec font() const { return font_; }
+    void setFont(const FontSpec& font);
+
+    void setFocus();
+    bool hasFocus() const;
+
+    // Makes the control the next one in the keyboard order after `previous`.
+    void setTabAfter(const Control& previous);
+
+protected:
+    void attach(QWidget* widget);
+    // Applies the two colours to the widget's palette.
+    virtual void applyColours();
+
+    QWidget* widget_ = nullptr;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Colour foreColor_ = 0;
+    Colour backColor_ = RGB(255, 255, 255);
+    FontSpec font_;
+    bool ownFont_ = false;
+};
+
+// A label: text only, drawn over whatever lies below it. A CR LF in the
+// caption is a line break.
+class Label : public Control {
+public:
+    enum class Align { Left, Centre, Right };
+    void create(QWidget* parent, Align align = Align::Left);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    void setAlignment(Align align);
+
+    // Called when the player clicks the label.
+    std::function<void()> onClick;
+    // Lets mouse presses pass through to what lies below.
+    void setTransparentForMouse(bool transparent);
+
+private:
+    QString caption_;
+};
+
+// A push button whose face shows its back colour.
+class CommandButton : public Control {
+public:
+    void create(QWidget* parent, const QString& caption);
+    QString caption() const;
+    void setCaption(const QString& caption);
+    QPushButton* button() const;
+    void click();
+
+    std::function<void()> onClick;
+
+protected:
+    void applyColours() override;
+};
+
+// An option button. The option buttons of one container are exclusive.
+class OptionButton : public Control {
+public:
+    void create(QWidget* parent);
+    bool value() const;
+    // Selecting clears the other buttons of the container; clearing leaves
+    // the container with no selection.
+    void setValue(bool value);
+    QRadioButton* radio() const;
+
+    // Called when the player selects the button.
+    std::function<void()> onClick;
+
+protected:
+    void applyColours() override;
+};
+
+// A frame: a container with an opaque background, so that it covers what is
+// drawn under it. Mouse presses on it never reach the window below.
+class Frame : public Control {
+public:
+    void create(QWidget* parent, bool border);
+};
+
+// A text box, single-line or multi-line. Its text is read and written with
+// CR LF line breaks.
+class TextBox : public Control {
+public:
+    void create(QWidget* parent, bool multiLine);
+    QString text() const;
+    void setText(const QString& text);
+    int selStart() const;
+    void setSelStart(int start);
+    int selLength() const;
+    void setSelLength(int length);
+    bool multiLine() const { return edit_ != nullptr; }
+    QLineEdit* lineEdit() const { return line_; }
+    QPlainTextEdit* textEdit() const { return edit_; }
+
+protected:
+    void applyColours() override;
+
+private:
+    QLineEdit* line_ = nullptr;
+    QPlainTextEdit* edit_ = nullptr;
+};
+
+// A timer: `interval` milliseconds between ticks, 0 = stopped.
+class Timer {
+public:
+    void create(QObject* parent);
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    bool running() const;
+    QTimer* timer() const { return timer_; }
+
+    std::function<void()> onTimer;
+
+private:
+    QTimer* timer_ = nullptr;
+    int interval_ = 0;
+};
+
+// The common colour dialog: the caller sets cancelError and flags, calls
+// showColor() and reads color(). showColor() returns false when the player
+// cancelled and cancelError is set; color() then stays as it was.
+class CommonDialog {
+public:
+    void create(ColorPicker* picker, QWidget* parent);
+    bool cancelError() const { return cancelError_; }
+    void setCancelError(bool on) { cancelError_ = on; }
+    int flags() const { return flags_; }
+    void setFlags(int flags) { flags_ = flags; }
+    Colour color() const { return color_; }
+    void setColor(Colour c) { color_ = c; }
+    bool showColor();
+
+private:
+    ColorPicker* picker_ = nullptr;
+    QWidget* parent_ = nullptr;
+    bool cancelError_ = false;
+    int flags_ = 0;
+    Colour color_ = RGB(255, 255, 255);
+};
+
+} // namespace ui

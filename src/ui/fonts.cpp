@@ -1,0 +1,41 @@
+#include "ui/fonts.h"
+
+#include <QFontDatabase>
+
+namespace ui {
+
+QStringList japaneseFallbacks() {
+    static const QStringList families = [] {
+        const QStringList preferred = {
+            QStringLiteral("IPAPGothic"),       QStringLiteral("IPAGothic"),
+            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
+            QStringLiteral("VL PGothic"),       QStringLiteral("TakaoPGothic"),
+        };
+        const QStringList installed = QFontDatabase::families();
+        QStringList found;
+        for (const QString& name : preferred)
+            if (installed.contains(name))
+                found << name;
+        for (const QString& name : QFontDatabase::families(QFontDatabase::Japanese))
+            if (!found.contains(name))
+                found << name;
+        return found;
+    }();
+    return families;
+}
+
+void installFontSubstitutions() {
+    const QStringList fallbacks = japaneseFallbacks();
+    QFont::insertSubstitutions(UiGothic, fallbacks);
+    QFont::insertSubstitutions(PGothic, fallbacks);
+}
+
+QFont makeFont(const FontSpec& spec) {
+    QFont font(spec.name);
+    font.setPointSizeF(spec.size);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+} // namespace ui

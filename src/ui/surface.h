@@ -1,0 +1,104 @@
+#pragma once
+
+#include "ui/twips.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace ui {
+
+// The font of a drawing call: a design name (mapped to an installed font by
+// the substitutions of fonts.h), a size in points and the weight.
+struct FontSpec {
+    QString name;
+    double size = 12.0;
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const FontSpec&) const = default;
+};
+
+// One primitive of the display list. All coordinates are twips of the client
+// area; `width` is the line width in pixels.
+struct DrawItem {
+    enum class Kind { Text, Line, Ellipse };
+    Kind kind = Kind::Line;
+    double x1 = 0, y1 = 0; // Text: top-left; Line: start; Ellipse: centre
+    double x2 = 0, y2 = 0; // Line: end; Ellipse: horizontal and vertical half-axes
+    Colour colour = 0;
+    int width = 1;
+    QString text;  // Text only
+    FontSpec font; // Text only
+};
+
+// The retained drawing surface of a window: drawing calls append primitives
+// to a display list, which the window replays on every repaint. Drawn output
+// therefore stays until cls() or a change of the background colour.
+class Surface {
+public:
+    // Erases everything drawn; the current position becomes (0, 0).
+    void cls();
+
+    // Draws text with its top-left corner at the current position, in the
+    // fore colour and current font, with a transparent background.
+    void print(const QString& text);
+    // A number is printed with one blank before it (the sign place) and one
+    // after it: print(7) draws " 7 ".
+    void print(int number);
+
+    void line(double x1, double y1, double x2, double y2);
+    // An outline in `colour`, or the fore colour when none is given. With
+    // aspect >= 1 the radius is the vertical half-axis and radius / aspect
+    // the horizontal one; with aspect < 1 the radius is the horizontal
+    // half-axis and radius * aspect the vertical one.
+    void circle(double x, double y, double radius, std::optional<Colour> colour = std::nullopt,
+                double aspect = 1.0);
+
+    double currentX() const { return currentX_; }
+    double currentY() const { return currentY_; }
+    void setCurrentX(double x) { currentX_ = x; }
+    void setCurrentY(double y) { currentY_ = y; }
+
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour c) { foreColor_ = c; }
+    Colour backColor() const { return backColor_; }
+    // Setting the background colour erases everything drawn, as cls() does.
+    void setBackColor(Colour c);
+
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
+
+    const FontSpec& font() const { return font_; }
+    void setFont(const FontSpec& f) { font_ = f; }
+    QString fontName() const { return font_.name; }
+    void setFontName(const QString& name) { font_.name = name; }
+    double fontSize() const { return font_.size; }
+    void setFontSize(double size) { font_.size = size; }
+    bool fontBold() const { return font_.bold; }
+    void setFontBold(bool bold) { font_.bold = bold; }
+
+    const std::vector<DrawItem>& items() const { return items_; }
+
+    // Replays the display list; `twipsPerPixel` scales twips to the device.
+    void paint(QPainter& painter, double twipsPerPixel) const;
+
+    // Called after every change of what the surface shows.
+    std::function<void()> changed;
+
+private:
+    void append(DrawItem item);
+    void notify() const;
+
+    std::vector<DrawItem> items_;
+    double currentX_ = 0, currentY_ = 0;
+    Colour foreColor_ = 0;
+    Colour backColor_ = RGB(255, 255, 255);
+    int drawWidth_ = 1;
+    FontSpec font_;
+};
+
+} // namespace ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "fakes.h"
+#include "frm1.h"
+
+#include <QPoint>
+
+#include <memory>
+
+namespace testing {
+
+// A board window on fake services, shown and ready for clicks.
+struct TestBoard {
+    FakeServices fakes;
+    std::unique_ptr<Frm1> frm;
+
+    explicit TestBoard(bool showWindow = true);
+    Frm1& operator*() { return *frm; }
+    Frm1* operator->() { return frm.get(); }
+
+    // The pixel of the client area nearest to a point in twips.
+    static QPoint pixelAt(double xTwips, double yTwips);
+    // Presses and releases the left (or given) mouse button on the board at a
+    // point in twips, as a player does.
+    void clickBoard(double xTwips, double yTwips, Qt::MouseButton button = Qt::LeftButton);
+    // Clicks the centre of number n as last placed.
+    void clickNumber(int n);
+    // Clicks the number that is due now.
+    void clickDue();
+    // Clicks far from every number of the last pass: a sure miss.
+    void clickMiss();
+};
+
+} // namespace testing
