@@ -1,16 +1,64 @@
 #pragma once
 
+#include "ui/controls.h"
+#include "ui/formwindow.h"
+
+#include <memory>
+
 class Frm1;
 
 namespace results {
 
-// The results window (placeholder until it lands).
+// The results window: the results list of the board window as editable text
+// under a row of four buttons (reload, copy, clear, close). It owns nothing
+// but its text box; the list itself stays in the board window (`Itiran`),
+// which this window reads and may empty.
+//
+// Lifecycle: the board window creates it on `cmdHyou_Click` and holds it in
+// its `frm2_` while it is open. Closing it (閉じる or the title-bar button)
+// takes it out of the board window at once, so `Frm1::frm2()` is null from
+// then on, and destroys it after the current event, never inside one of its
+// own handlers. Destroying it closes its window.
 class Frm2 {
 public:
-    explicit Frm2(Frm1& board) : board_(board) {}
+    // Builds the designed window (hidden) and runs Form_Load.
+    explicit Frm2(Frm1& board);
+    ~Frm2();
+    Frm2(const Frm2&) = delete;
+    Frm2& operator=(const Frm2&) = delete;
+
+    // Shows the window modeless and without owner, or brings it to the front
+    // when it is open already. The first show puts the focus on 読込む.
+    void show();
+
+    ui::FormWindow& form() { return *form_; }
+
+    // --- controls, named as designed ---------------------------------------
+    ui::Frame fra3;
+    ui::CommandButton cmdTxet;
+    ui::CommandButton cmdCopy;
+    ui::CommandButton cmdCler;
+    ui::CommandButton cmdTojir;
+    ui::TextBox txt2;
+
+    // --- handlers -----------------------------------------------------------
+    void Form_Load();
+    void Form_Resize();
+    void cmdTxet_Click();
+    void cmdCopy_Click();
+    void cmdCler_Click();
+    void cmdTojir_Click();
 
 private:
+    void buildControls();
+    void connectHandlers();
+    // Called when the window is being closed by any means.
+    void formClosed();
+
     Frm1& board_;
+    bool shown_ = false;
+    // Declared last so that the widgets go before the control views of them.
+    std::unique_ptr<ui::FormWindow> form_;
 };
 
 } // namespace results
