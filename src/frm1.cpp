@@ -211,6 +211,10 @@ void Frm1::buildControls() {
     lbl4.setVisible(false);
     place(lbl4, 3600, 960, 5052, 972, 31);
 
+    // Keyboard order: the controls that take the focus, by their tab index.
+    std::erase_if(order, [](const auto& entry) {
+        return entry.second->widget()->focusPolicy() == Qt::NoFocus;
+    });
     std::stable_sort(order.begin(), order.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)
