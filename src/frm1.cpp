@@ -77,6 +77,14 @@ void Frm1::buildControls() {
     lblT.create(bar);
     lblT.setCaption(QStringLiteral("0:00:00"));
     lblT.setFont(uiGothic(10.8, false, true));
+    {
+        // The Japanese gothic that stands in for the design font writes digits
+        // wider than the design assumed; a slightly narrower face keeps
+        // "0:00:00" clear of the stop button that overlaps the label's end.
+        QFont narrow = lblT.widget()->font();
+        narrow.setStretch(88);
+        lblT.widget()->setFont(narrow);
+    }
     lblT.setForeColor(RGB(0, 192, 192));
     lblT.setToolTipText(QStringLiteral("経過時間"));
     place(lblT, 20, 156, 732, 252, 38);
