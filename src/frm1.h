@@ -96,6 +96,6 @@ private:
 
     ui::Services services_;
     std::unique_ptr<ui::FormWindow> form_;
-    std::unique_ptr<results::Frm2> frm2_;
+    std::unique_ptr<results::Frm2> frm2_; // the results window while it is open
     friend class results::Frm2;
 };
