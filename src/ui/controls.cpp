@@ -286,6 +286,19 @@ void TextBox::create(QWidget* parent, bool multiLine) {
         attach(edit_);
     } else {
         line_ = new QLineEdit(parent);
+        // A single-line box holds no line breaks: a pasted CR or LF becomes a
+        // blank, so text taken from the box never splits a line of output.
+        QObject::connect(line_, &QLineEdit::textChanged, line_, [edit = line_](const QString& t) {
+            if (!t.contains(QLatin1Char('\r')) && !t.contains(QLatin1Char('\n')))
+                return;
+            const int cursor = edit->cursorPosition();
+            QString flat = t;
+            flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+            flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
+            flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            edit->setText(flat);
+            edit->setCursorPosition(qMin(cursor, int(flat.size())));
+        });
         attach(line_);
     }
     foreColor_ = fromQColor(widget_->palette().color(QPalette::Text));
