@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
+
 namespace ui {
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -31,12 +33,36 @@ double FormWindow::outerHeight() const {
     return pixelsToTwips(frameGeometry().height());
 }
 
-void FormWindow::setOuterWidth(double width) {
-    resize(qMax(1, twipsToPixel(width) - frameExtra().width()), height());
+namespace {
+
+// Whole pixels that cover a length in twips (a hair of tolerance so that an
+// exact pixel count is not pushed up by rounding noise).
+int pixelsCovering(double tw) {
+    return static_cast<int>(std::ceil(twipsToPixels(tw) - 1e-6));
 }
 
-void FormWindow::setOuterHeight(double height) {
-    resize(QWidget::width(), qMax(1, twipsToPixel(height) - frameExtra().height()));
+} // namespace
+
+bool FormWindow::setOuterWidth(double width) {
+    return resizeClient({qMax(1, pixelsCovering(width) - frameExtra().width()), height()});
+}
+
+bool FormWindow::setOuterHeight(double height) {
+    return resizeClient(
+        {QWidget::width(), qMax(1, pixelsCovering(height) - frameExtra().height())});
+}
+
+bool FormWindow::resizeClient(QSize size) {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return false;
+    const QSize before = QWidget::size();
+    const int eventsBefore = resizeEvents_;
+    resize(size);
+    // Qt sends the resize event synchronously for a visible window; where it
+    // does not (a hidden window), the handler still has to see the change.
+    if (QWidget::size() != before && resizeEvents_ == eventsBefore && shownOnce_)
+        fireResize();
+    return true;
 }
 
 int FormWindow::windowStateCode() const {
@@ -89,7 +115,16 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    ++resizeEvents_;
     if (shownOnce_)
+        fireResize();
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager reports its frame only after mapping the window, often
+    // with a move and no resize of the client area: the outer size changed.
+    if (shownOnce_ && frameGeometry().size() != reportedOuter_)
         fireResize();
 }
 
@@ -114,8 +149,14 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::fireResize() {
-    if (onResize)
-        onResize();
+    // A handler that keeps resizing (say, against a window manager that
+    // refuses the size) must not recurse without end.
+    if (!onResize || resizeDepth_ >= MaxResizeNesting)
+        return;
+    reportedOuter_ = frameGeometry().size();
+    ++resizeDepth_;
+    onResize();
+    --resizeDepth_;
 }
 
 } // namespace ui

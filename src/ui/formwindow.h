@@ -26,11 +26,15 @@ public:
     // The client area in twips, on the screen.
     void setClientGeometry(double left, double top, double width, double height);
 
-    // Outer size, frame and title bar included.
+    // Outer size, frame and title bar included. The setters round up to
+    // whole pixels, so the outer size is at least the value asked for. They
+    // refuse (and return false) while the window is minimised, maximised or
+    // full screen, where its size belongs to the window manager. A change
+    // they make is always followed by onResize, nested inside the call.
     double outerWidth() const;
     double outerHeight() const;
-    void setOuterWidth(double width);
-    void setOuterHeight(double height);
+    bool setOuterWidth(double width);
+    bool setOuterHeight(double height);
 
     // 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
@@ -48,8 +52,12 @@ public:
     // Every press of any mouse button on the client area outside the
     // controls: button, modifier keys, and the position in twips (not rounded).
     std::function<void(int button, int shift, double x, double y)> onMouseDown;
-    // After every change of size or window state, and when first shown.
+    // After every change of size or window state, and when first shown. An
+    // outer size that changes only because the window manager's frame became
+    // known after mapping counts as a change of size. Runs nested inside a
+    // size change made by the handler itself, at most MaxResizeNesting deep.
     std::function<void()> onResize;
+    static constexpr int MaxResizeNesting = 4;
     // When the window is being closed (title-bar button, close()).
     std::function<void()> onClose;
 
@@ -59,14 +67,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void fireResize();
     QSize frameExtra() const;
+    bool resizeClient(QSize size);
 
     Surface surface_;
     bool shownOnce_ = false;
+    int resizeDepth_ = 0;
+    int resizeEvents_ = 0;
+    QSize reportedOuter_; // outer size in pixels at the last onResize
 };
 
 } // namespace ui
