@@ -154,6 +154,7 @@ void Frm1::buildControls() {
     for (int i = 0; i < 9; ++i) {
         option(opt1[i], fra1[0], 270 * i, startOptTab[i]);
         optionLabel(lbl2[i], fra1[0], 270 * i, 12 + i, QString::number(10 * i), startTip);
+        opt1[i].setAccessibleName(lbl2[i].caption(), startTip);
     }
     lbl2[0].setWidth(200);
     lbl2[0].setAlignment(ui::Label::Align::Centre);
@@ -165,6 +166,7 @@ void Frm1::buildControls() {
         option(opt1[9 + j], fra1[1], countOptLeft[j], countOptTab[j]);
         optionLabel(lbl2[9 + j], fra1[1], countLblLeft[j], countLblTab[j],
                     QString::number(10 * (j + 1)), countTip);
+        opt1[9 + j].setAccessibleName(lbl2[9 + j].caption(), countTip);
     }
     const std::array<QString, 3> rangeCaption = {QStringLiteral("狭"), QStringLiteral("中"),
                                                  QStringLiteral("広")};
@@ -178,6 +180,7 @@ void Frm1::buildControls() {
         option(opt6[i], fra1[2], rangeLeft[i], rangeOptTab[i]);
         opt6[i].setToolTipText(rangeTip[i]);
         optionLabel(lbl6[i], fra1[2], rangeLeft[i], rangeLblTab[i], rangeCaption[i], rangeTip[i]);
+        opt6[i].setAccessibleName(rangeCaption[i]);
     }
     opt1[2].setValue(true);
     opt1[9].setValue(true);

@@ -134,6 +134,8 @@ void Frm2::buildControls() {
     txt2.setFont(pGothic(10.8));
     txt2.setGeometry(360, 840, 5532, 5292);
     txt2.setTabAfter(cmdTojir);
+    // Neither caption nor tooltip: a screen reader names the box after its window.
+    txt2.setAccessibleName(QStringLiteral("成績・結果"));
 
     cmdTxet.button()->setDefault(true);
     new DefaultButtonKeys(&w, cmdTxet.button());

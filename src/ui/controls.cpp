@@ -131,6 +131,27 @@ QString Control::toolTipText() const {
 }
 void Control::setToolTipText(const QString& text) {
     widget_->setToolTip(text);
+    updateAccessibleName();
+}
+
+QString Control::accessibleName() const {
+    return widget_->accessibleName();
+}
+
+void Control::setAccessibleName(const QString& name, const QString& description) {
+    givenName_ = name;
+    widget_->setAccessibleDescription(description);
+    updateAccessibleName();
+}
+
+void Control::updateAccessibleName() {
+    QString name = givenName_;
+    if (name.isEmpty())
+        name = shownCaption();
+    if (name.isEmpty())
+        name = widget_->toolTip();
+    if (widget_->accessibleName() != name)
+        widget_->setAccessibleName(name);
 }
 
 void Control::setFont(const FontSpec& font) {
@@ -187,6 +208,11 @@ void Label::setAlignment(Align align) {
 void Label::setCaption(const QString& caption) {
     caption_ = caption;
     static_cast<QLabel*>(widget_)->setText(fromCrLf(caption));
+    updateAccessibleName();
+}
+
+QString Label::shownCaption() const {
+    return fromCrLf(caption_);
 }
 
 void Label::setTransparentForMouse(bool transparent) {
@@ -205,6 +231,7 @@ void CommandButton::create(QWidget* parent, const QString& caption) {
     attach(button);
     foreColor_ = fromQColor(button->palette().color(QPalette::ButtonText));
     backColor_ = fromQColor(button->palette().color(QPalette::Button));
+    updateAccessibleName();
 }
 
 QPushButton* CommandButton::button() const {
@@ -215,6 +242,11 @@ QString CommandButton::caption() const {
 }
 void CommandButton::setCaption(const QString& caption) {
     button()->setText(caption);
+    updateAccessibleName();
+}
+
+QString CommandButton::shownCaption() const {
+    return button()->text();
 }
 void CommandButton::click() {
     button()->click();

@@ -58,6 +58,15 @@ public:
     QString toolTipText() const;
     void setToolTipText(const QString& text);
 
+    // What assistive technology (a screen reader) calls the control: the name
+    // given below, else the caption it shows, else its tooltip. Kept up to
+    // date as the caption and tooltip change.
+    QString accessibleName() const;
+    // Names a control that shows no caption of its own, such as an option
+    // button under the label that names it. `description` says what the
+    // control is for; empty, the tooltip serves as the description.
+    void setAccessibleName(const QString& name, const QString& description = {});
+
     FontSpec font() const { return font_; }
     void setFont(const FontSpec& font);
 
@@ -71,6 +80,11 @@ protected:
     void attach(QWidget* widget);
     // Applies the two colours to the widget's palette.
     virtual void applyColours();
+    // The caption the control shows; empty for a control without one.
+    virtual QString shownCaption() const { return {}; }
+    // Gives the widget its accessible name again after a caption, tooltip or
+    // name change.
+    void updateAccessibleName();
 
     QWidget* widget_ = nullptr;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -78,6 +92,7 @@ protected:
     Colour backColor_ = RGB(255, 255, 255);
     FontSpec font_;
     bool ownFont_ = false;
+    QString givenName_;
 };
 
 // A label: text only, drawn over whatever lies below it. A CR LF in the
@@ -96,6 +111,9 @@ public:
     // Lets mouse presses pass through to what lies below.
     void setTransparentForMouse(bool transparent);
 
+protected:
+    QString shownCaption() const override;
+
 private:
     QString caption_;
 };
@@ -113,6 +131,7 @@ public:
 
 protected:
     void applyColours() override;
+    QString shownCaption() const override;
 };
 
 // An option button. The option buttons of one container are exclusive.
