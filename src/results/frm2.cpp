@@ -86,8 +86,9 @@ void Frm2::show() {
     ui::FormWindow& w = *form_;
     if (w.windowState() & Qt::WindowMinimized)
         w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    if (w.isVisible())
+        w.raise();
     w.show();
-    w.raise();
     w.activateWindow();
     if (!shown_) {
         shown_ = true;
