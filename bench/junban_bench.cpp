@@ -1,0 +1,133 @@
+// Timings of the game's hot paths, printed one figure a line. Run through
+// `make bench` (offscreen, Release). Every figure is a median over many runs.
+
+#include "engine/placement.h"
+#include "support/board.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <typename T> T median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// A board window on fake services with a range of 10 or 50 numbers starting
+// at 0: with widthPx 0 at the smallest outer size the game allows, else with
+// that client size in pixels.
+void prepare(testing::TestBoard& t, int widthPx, int heightPx, int count) {
+    t->form().setWindowStateCode(0);
+    if (widthPx == 0) {
+        t->form().setOuterWidth(11010); // 11000 rounded up to a whole pixel
+        t->form().setOuterHeight(6000);
+    } else {
+        t->form().resize(widthPx, heightPx);
+    }
+    QCoreApplication::processEvents();
+    t->opt1[0].setValue(true);
+    t->opt1[9 + count / 10 - 1].setValue(true);
+    t->swthOto = true;
+}
+
+// One board mouse-down handled end to end: the press event, the hit test,
+// the hit marks and the placement of every number. Every timed click hits
+// the number due; a game about to end is stopped and restarted untimed, so
+// each timed click includes a full placement pass.
+void benchMouseDown(const char* window, int widthPx, int heightPx, int count) {
+    testing::TestBoard t;
+    prepare(t, widthPx, heightPx, count);
+    std::vector<double> times;
+    const int runs = 4000;
+    for (int i = 0; i < runs + 200; ++i) {
+        if (!t->swthT || t->c == t->s2) {
+            t->cmdStp_Click();
+            t.clickBoard(1000, 1000);
+        }
+        if (i % 100 == 0)
+            QCoreApplication::processEvents();
+        const Clock::time_point start = Clock::now();
+        t.clickDue();
+        const Clock::duration took = Clock::now() - start;
+        if (i >= 200)
+            times.push_back(ms(took));
+    }
+    std::printf("mouse-down, %d numbers, %s (%.0f x %.0f twips outer): median %.4f ms\n", count,
+                window, t->form().outerWidth(), t->form().outerHeight(), median(times));
+}
+
+// One full repaint of a 1920 x 1080-pixel board window with 50 numbers, its
+// circles and a hit mark on it, rendered into an image.
+void benchRepaint() {
+    testing::TestBoard t;
+    prepare(t, 1920, 1080, 50);
+    t.clickBoard(1000, 1000);
+    t.clickDue();
+    QImage image(t->form().size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> times;
+    for (int i = 0; i < 320; ++i) {
+        const Clock::time_point start = Clock::now();
+        t->form().render(&image);
+        const Clock::duration took = Clock::now() - start;
+        if (i >= 20)
+            times.push_back(ms(took));
+    }
+    std::printf("full repaint, 50 numbers, %d x %d pixels (%zu drawn items): median %.3f ms\n",
+                image.width(), image.height(), t->board().items().size(), median(times));
+}
+
+// Candidates drawn by one placement pass, over many seeded passes with a
+// random click point.
+void benchDraws(const char* window, double width, double height, int count) {
+    testing::FakeRandom random(7);
+    std::array<int, engine::PositionCount> x{}, y{};
+    std::vector<std::int64_t> draws;
+    int bounded = 0;
+    for (int pass = 0; pass < 20000; ++pass) {
+        const int cx = 750 + int(random.rnd() * (width - 1500));
+        const int cy = 750 + int(random.rnd() * (height - 1500));
+        const engine::PlacementStats s =
+            engine::placementPass(x, y, 0, count - 1, width, height, cx, cy, random);
+        draws.push_back(s.draws);
+        bounded += s.boundReached;
+    }
+    std::printf("candidates drawn per placement pass, %d numbers, %s: median %lld, worst %lld "
+                "(%d numbers placed past the bound in %zu passes)\n",
+                count, window, static_cast<long long>(median(draws)),
+                static_cast<long long>(*std::max_element(draws.begin(), draws.end())), bounded,
+                draws.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::installFontSubstitutions();
+
+    for (const int count : {10, 50}) {
+        benchMouseDown("minimum window", 0, 0, count);
+        benchMouseDown("3840 x 2160-pixel window", 3840, 2160, count);
+    }
+    benchRepaint();
+    for (const int count : {10, 50}) {
+        benchDraws("minimum window 11000 x 6000 twips", 11000, 6000, count);
+        benchDraws("3840 x 2160-pixel window", 57600, 32400, count);
+    }
+    return 0;
+}
