@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTime>
 #include <QUrl>
@@ -40,25 +41,29 @@ private:
     std::mt19937_64 engine_{std::random_device{}()};
 };
 
-// The hit tone, loaded once so that a hit never waits for it. Where no audio
-// device can be opened, the desktop's own beep stands in.
+// The hit tone, loaded when the services are first made (at start-up) so
+// that a hit never waits for it. Where no audio device can be opened, the
+// desktop's own beep stands in.
 class SystemBeeper final : public Beeper {
 public:
     SystemBeeper() {
-        effect_.setSource(QUrl(QStringLiteral("qrc:/junban/hit.wav")));
-        effect_.setVolume(0.6f);
+        // Owned by the application, so that it goes while Qt Multimedia is
+        // still there, not after it with the static objects.
+        effect_ = new QSoundEffect(QCoreApplication::instance());
+        effect_->setSource(QUrl(QStringLiteral("qrc:/junban/hit.wav")));
+        effect_->setVolume(0.6f);
     }
     void beep() override {
-        if (effect_.status() == QSoundEffect::Error ||
+        if (!effect_ || effect_->status() == QSoundEffect::Error ||
             QMediaDevices::defaultAudioOutput().isNull()) {
             QApplication::beep();
             return;
         }
-        effect_.play();
+        effect_->play();
     }
 
 private:
-    QSoundEffect effect_;
+    QPointer<QSoundEffect> effect_;
 };
 
 class SystemClipboard final : public Clipboard {
