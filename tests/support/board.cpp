@@ -9,7 +9,19 @@
 
 namespace testing {
 
-TestBoard::TestBoard(bool showWindow) : frm(std::make_unique<Frm1>(fakes.services())) {
+namespace {
+
+ui::Services servicesOf(FakeServices& fakes, bool systemClipboard) {
+    ui::Services services = fakes.services();
+    if (systemClipboard)
+        services.clipboard = ui::Services::system().clipboard;
+    return services;
+}
+
+} // namespace
+
+TestBoard::TestBoard(bool showWindow, bool systemClipboard)
+    : frm(std::make_unique<Frm1>(servicesOf(fakes, systemClipboard))) {
     if (showWindow) {
         frm->show();
         QCoreApplication::processEvents();
@@ -59,6 +71,14 @@ void TestBoard::clickMiss() {
         }
     }
     clickBoard(bestX, bestY);
+}
+
+bool TestBoard::playGame() {
+    const int before = frm->gameNo;
+    clickBoard(3000, 3000);
+    for (int i = 0; i < 200 && frm->gameNo == before; ++i)
+        clickDue();
+    return frm->gameNo == before + 1;
 }
 
 } // namespace testing

@@ -14,7 +14,9 @@ struct TestBoard {
     FakeServices fakes;
     std::unique_ptr<Frm1> frm;
 
-    explicit TestBoard(bool showWindow = true);
+    // With `systemClipboard` the window copies to the real clipboard, so that
+    // a test can read back what a player would paste elsewhere.
+    explicit TestBoard(bool showWindow = true, bool systemClipboard = false);
     Frm1& operator*() { return *frm; }
     Frm1* operator->() { return frm.get(); }
 
@@ -29,6 +31,10 @@ struct TestBoard {
     void clickDue();
     // Clicks far from every number of the last pass: a sure miss.
     void clickMiss();
+    // Plays one whole game of the chosen range without a miss: a start click
+    // away from the numbers, then the number due until the game is recorded.
+    // Returns false when no game was recorded.
+    bool playGame();
 };
 
 } // namespace testing
