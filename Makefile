@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test bench setup build format clean
+.PHONY: run test test-asan bench setup build format clean
 
 setup:
 	@./scripts/setup.sh
@@ -17,6 +17,13 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every test again, built with AddressSanitizer, UndefinedBehaviorSanitizer
+# and leak checking; any report fails the test that caused it.
+test-asan: setup
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJUNBAN_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 bench: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
