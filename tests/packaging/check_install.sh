@@ -13,7 +13,16 @@ build=$2
 binary=$3
 
 root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+# cmake --install rewrites the build's install_manifest.txt, which lists what
+# a real install put in place (the README uninstalls with it): keep it as it was.
+manifest=$build/install_manifest.txt
+saved=$root.manifest
+if [ -f "$manifest" ]; then cp "$manifest" "$saved"; fi
+restore() {
+    if [ -f "$saved" ]; then mv -f "$saved" "$manifest"; else rm -f "$manifest"; fi
+    rm -rf "$root"
+}
+trap restore EXIT
 failures=0
 fail() {
     echo "FAIL: $*"
