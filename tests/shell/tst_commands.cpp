@@ -262,21 +262,6 @@ private slots:
         QCOMPARE(t->c, 1);
         QCOMPARE(t.fakes.beeper.beeps, beeps);
     }
-
-    void switchingTheSoundDuringAGameTakesEffectAtTheNextHit() {
-        TestBoard t;
-        t.clickBoard(1200, 1500);
-        t.clickDue();
-        QCOMPARE(t.fakes.beeper.beeps, 1);
-        QTest::mouseClick(t->cmdOto.button(), Qt::LeftButton);
-        QVERIFY(t->swthT);
-        t.clickDue();
-        QCOMPARE(t.fakes.beeper.beeps, 1);
-        QTest::mouseClick(t->cmdOto.button(), Qt::LeftButton);
-        t.clickDue();
-        QCOMPARE(t.fakes.beeper.beeps, 2);
-        QCOMPARE(t->c, 3);
-    }
 };
 
 JUNBAN_TEST_MAIN(CommandsTest)
