@@ -219,6 +219,7 @@ void Frm1::buildControls() {
     lbl4.setForeColor(RGB(0, 64, 0));
     lbl4.setBackColor(Pale);
     lbl4.setTransparentForMouse(true);
+    lbl4.setGrowsToFit(true);
     lbl4.setVisible(false);
     place(lbl4, 3600, 960, 5052, 972, 31);
 

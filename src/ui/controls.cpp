@@ -94,6 +94,7 @@ void Control::setGeometry(double left, double top, double width, double height) 
     const int x = twipsToPixel(left);
     const int y = twipsToPixel(top);
     widget_->setGeometry(x, y, twipsToPixel(left + width) - x, twipsToPixel(top + height) - y);
+    geometryChanged();
 }
 
 bool Control::visible() const {
@@ -158,6 +159,7 @@ void Control::setFont(const FontSpec& font) {
     font_ = font;
     ownFont_ = true;
     widget_->setFont(makeFont(font));
+    geometryChanged();
 }
 
 void Control::setFocus() {
@@ -209,6 +211,20 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     static_cast<QLabel*>(widget_)->setText(fromCrLf(caption));
     updateAccessibleName();
+    geometryChanged();
+}
+
+void Label::setGrowsToFit(bool grows) {
+    growsToFit_ = grows;
+    geometryChanged();
+}
+
+void Label::geometryChanged() {
+    if (!growsToFit_)
+        return;
+    const int designed = twipsToPixel(top_ + height_) - twipsToPixel(top_);
+    const int needed = static_cast<QLabel*>(widget_)->sizeHint().height();
+    widget_->resize(widget_->width(), qMax(designed, needed));
 }
 
 QString Label::shownCaption() const {

@@ -80,6 +80,8 @@ protected:
     void attach(QWidget* widget);
     // Applies the two colours to the widget's palette.
     virtual void applyColours();
+    // Called after the widget has taken a new geometry.
+    virtual void geometryChanged() {}
     // The caption the control shows; empty for a control without one.
     virtual QString shownCaption() const { return {}; }
     // Gives the widget its accessible name again after a caption, tooltip or
@@ -110,12 +112,18 @@ public:
     std::function<void()> onClick;
     // Lets mouse presses pass through to what lies below.
     void setTransparentForMouse(bool transparent);
+    // Lets the label grow below its designed height when its lines need more
+    // room in the installed font than the design allowed, so that no line is
+    // cut off. Its Height property stays as set.
+    void setGrowsToFit(bool grows);
 
 protected:
     QString shownCaption() const override;
+    void geometryChanged() override;
 
 private:
     QString caption_;
+    bool growsToFit_ = false;
 };
 
 // A push button whose face shows its back colour.

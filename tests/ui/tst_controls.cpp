@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 #include "support/testmain.h"
 #include "ui/controls.h"
+#include "ui/fonts.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -64,6 +65,26 @@ private slots:
         QCOMPARE(label.caption(), QStringLiteral("リセットしました。\r\nもう一度クリックして"));
         QCOMPARE(static_cast<QLabel*>(label.widget())->text(),
                  QStringLiteral("リセットしました。\nもう一度クリックして"));
+    }
+
+    void aGrowingLabelShowsEveryLineButKeepsItsDesignedHeight() {
+        QWidget parent;
+        ui::Label label;
+        label.create(&parent, ui::Label::Align::Centre);
+        label.setFont({ui::PGothic, 16.8, false, false});
+        label.setGeometry(3600, 960, 5052, 972);
+        label.setGrowsToFit(true);
+        const QString threeLines =
+            QStringLiteral("数字 ＝ 10 個\r\n所要時間 ＝ 1分 05秒\r\n正解率 ＝ 91 ％ (10/11)");
+        label.setCaption(threeLines);
+        auto* shown = static_cast<QLabel*>(label.widget());
+        QVERIFY(shown->height() >= shown->sizeHint().height());
+        QVERIFY(shown->height() >= 3 * QFontMetrics(shown->font()).lineSpacing());
+        QCOMPARE(label.height(), 972.0);
+        label.setLeft(100);
+        QVERIFY(shown->height() >= shown->sizeHint().height());
+        label.setCaption(QStringLiteral("one line"));
+        QCOMPARE(shown->height(), 65);
     }
 
     void optionButtonsOfOneContainerAreExclusiveAndCanBeCleared() {
