@@ -30,11 +30,11 @@ void installFontSubstitutions() {
     QFont::insertSubstitutions(PGothic, fallbacks);
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(spec.name);
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+QFont makeFont(const FontSpec& design) {
+    QFont font(design.name);
+    font.setPointSizeF(design.size);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
     return font;
 }
 

@@ -20,6 +20,6 @@ void installFontSubstitutions();
 QStringList japaneseFallbacks();
 
 // A QFont for a design font; fractional point sizes are kept exactly.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& design);
 
 } // namespace ui
