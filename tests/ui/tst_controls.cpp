@@ -39,10 +39,6 @@ private slots:
         QTest::newRow("CR LF") << QStringLiteral("太郎\r\n花子") << QStringLiteral("太郎 花子");
         QTest::newRow("LF") << QStringLiteral("a\nb\nc") << QStringLiteral("a b c");
         QTest::newRow("CR") << QStringLiteral("a\rb") << QStringLiteral("a b");
-        QTest::newRow("comma and quote stay")
-            << QStringLiteral("a,\"b\"") << QStringLiteral("a,\"b\"");
-        QTest::newRow("tab stays") << QStringLiteral("a\tb") << QStringLiteral("a\tb");
-        QTest::newRow("emoji stays") << QStringLiteral("😀名") << QStringLiteral("😀名");
     }
     void singleLineBoxTurnsPastedLineBreaksIntoBlanks() {
         QFETCH(QString, pasted);
@@ -57,17 +53,7 @@ private slots:
         QCOMPARE(box.text(), held);
     }
 
-    void labelShowsEachCrLfPieceOnALineOfItsOwn() {
-        QWidget parent;
-        ui::Label label;
-        label.create(&parent);
-        label.setCaption(QStringLiteral("リセットしました。\r\nもう一度クリックして"));
-        QCOMPARE(label.caption(), QStringLiteral("リセットしました。\r\nもう一度クリックして"));
-        QCOMPARE(static_cast<QLabel*>(label.widget())->text(),
-                 QStringLiteral("リセットしました。\nもう一度クリックして"));
-    }
-
-    void aGrowingLabelShowsEveryLineButKeepsItsDesignedHeight() {
+    void aLabelShowsEachCrLfPieceAsALineAndGrowsToShowThemAll() {
         QWidget parent;
         ui::Label label;
         label.create(&parent, ui::Label::Align::Centre);
@@ -78,6 +64,8 @@ private slots:
             QStringLiteral("数字 ＝ 10 個\r\n所要時間 ＝ 1分 05秒\r\n正解率 ＝ 91 ％ (10/11)");
         label.setCaption(threeLines);
         auto* shown = static_cast<QLabel*>(label.widget());
+        QCOMPARE(shown->text().count(QLatin1Char('\n')), 2);
+        QVERIFY(!shown->text().contains(QLatin1Char('\r')));
         QVERIFY(shown->height() >= shown->sizeHint().height());
         QVERIFY(shown->height() >= 3 * QFontMetrics(shown->font()).lineSpacing());
         QCOMPARE(label.height(), 972.0);
@@ -155,9 +143,6 @@ private slots:
         picker.answers = {RGB(255, 128, 128)};
         QVERIFY(dialog.showColor());
         QCOMPARE(dialog.color(), RGB(255, 128, 128));
-        picker.answers = {std::nullopt};
-        QVERIFY(!dialog.showColor());
-        QCOMPARE(picker.lastInitial, RGB(255, 128, 128));
     }
 };
 
