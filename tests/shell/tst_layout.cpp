@@ -6,23 +6,19 @@
 
 #include "shell/layout.h"
 #include "support/board.h"
-#include "ui/fonts.h"
-
-#include <QApplication>
-#include <QStyleFactory>
-#include <QTest>
+#include "support/testmain.h"
 
 using testing::TestBoard;
 using ui::DrawItem;
 
 namespace {
 
+// Set before main() creates the application.
+[[maybe_unused]] const bool fontDpiSet = qputenv("QT_FONT_DPI", "72");
+
 const QString StartPrompt = QStringLiteral("クリックでスタート！");
 const QString WidenPrompt = QStringLiteral("大きく広げてください。");
-
-QSize frameExtra(const ui::FormWindow& w) {
-    return w.frameGeometry().size() - w.geometry().size();
-}
+const QString RangeLine = QStringLiteral("20から21・22‥と順にクリックしてください");
 
 // Restores the window and drags it to an outer size in twips, as a player
 // does with the window's border. Without `settle`, returns before the
@@ -33,19 +29,31 @@ void dragTo(TestBoard& t, double widthTwips, double heightTwips, bool settle = t
         w.setWindowStateCode(0);
         QTRY_COMPARE(w.windowStateCode(), 0);
     }
-    const QSize extra = frameExtra(w);
+    const QSize extra = w.frameGeometry().size() - w.geometry().size();
     w.resize(qRound(ui::twipsToPixels(widthTwips)) - extra.width(),
              qRound(ui::twipsToPixels(heightTwips)) - extra.height());
     if (settle)
         QCoreApplication::processEvents();
 }
 
-std::vector<DrawItem> texts(TestBoard& t) {
-    std::vector<DrawItem> out;
-    for (const DrawItem& i : t->board().items())
-        if (i.kind == DrawItem::Kind::Text)
-            out.push_back(i);
-    return out;
+// Checks that the board shows the start screen alone, laid out for the
+// window's outer width: the given prompt and the range instruction line.
+void expectStartScreen(TestBoard& t, const QString& prompt) {
+    const double half = t->form().outerWidth() / 2;
+    const std::vector<DrawItem>& items = t->board().items();
+    QCOMPARE(items.size(), std::size_t(2));
+    QCOMPARE(items[0].text, prompt);
+    QCOMPARE(QPointF(items[0].x1, items[0].y1),
+             prompt == StartPrompt ? QPointF(half - 1600, 3700) : QPointF(half - 1900, 1800));
+    QCOMPARE(items[0].font.size, 24.0);
+    QCOMPARE(items[1].text, RangeLine);
+    QCOMPARE(QPointF(items[1].x1, items[1].y1), QPointF(half - 2400, 4300));
+    QCOMPARE(items[1].font.size, 16.0);
+}
+
+void setStateCode(TestBoard& t, int code) {
+    t->form().setWindowStateCode(code);
+    QTRY_COMPARE(t->form().windowStateCode(), code);
 }
 
 } // namespace
@@ -60,28 +68,8 @@ private slots:
         ui::FormWindow& w = t->form();
         QTRY_COMPARE(w.outerWidth(), w.screenWidth());
         QCOMPARE(w.windowStateCode(), 2);
-        QCOMPARE(w.backColor(), ui::RGB(192, 255, 192));
-        QCOMPARE(w.foreColor(), ui::RGB(0, 0, 192));
-        QCOMPARE(t->Tugicolr, ui::RGB(255, 0, 0));
-        QVERIFY(t->swthOto);
-        QCOMPARE(t->s1, 20);
-        QCOMPARE(t->s2, 9);
-        QVERIFY(!t->tmr1.running());
-
-        const double W = w.outerWidth();
-        const std::vector<DrawItem> shown = texts(t);
-        QCOMPARE(shown.size(), std::size_t(2));
-        QCOMPARE(shown[0].text, StartPrompt);
-        QCOMPARE(shown[0].x1, W / 2 - 1600);
-        QCOMPARE(shown[0].y1, 3700.0);
-        QCOMPARE(shown[0].font.size, 24.0);
-        QCOMPARE(shown[0].colour, ui::RGB(0, 0, 192));
-        QCOMPARE(shown[1].text, QStringLiteral("20から21・22‥と順にクリックしてください"));
-        QCOMPARE(shown[1].x1, W / 2 - 2400);
-        QCOMPARE(shown[1].y1, 4300.0);
-        QCOMPARE(shown[1].font.size, 16.0);
-        QCOMPARE(t->board().fontSize(), 16.0);
-
+        expectStartScreen(t, StartPrompt);
+        QCOMPARE(t->board().items()[0].colour, ui::RGB(0, 0, 192));
         QVERIFY(t->lbl5.visible());
         QCOMPARE(t->lbl5.caption(),
                  QStringLiteral("正解のときの音を止めるには、\r\n"
@@ -90,165 +78,53 @@ private slots:
         QVERIFY(!t->lbl4.visible());
     }
 
-    void aWindowBelowTheMinimumGrowsToIt_data() {
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("height");
-        QTest::addColumn<double>("finalWidth");
-        QTest::addColumn<double>("finalHeight");
-        QTest::newRow("too narrow and too low") << 9000.0 << 5000.0 << 11000.0 << 6000.0;
-        QTest::newRow("too low only") << 12000.0 << 5000.0 << 12000.0 << 6000.0;
-        QTest::newRow("too narrow only") << 9000.0 << 7000.0 << 11000.0 << 7000.0;
-        QTest::newRow("exactly the minimum") << 11000.0 << 6000.0 << 11000.0 << 6000.0;
-        QTest::newRow("a pixel under the minimum") << 10980.0 << 5980.0 << 11000.0 << 6000.0;
+    // The bar is 11568 twips wide, the hint 7212: both centred on the outer
+    // width, the bar 50 twips further left.
+    void aResizedWindowKeepsTheMinimumAndIsLaidOutForItsSize_data() {
+        QTest::addColumn<QSizeF>("dragged");
+        QTest::addColumn<QSizeF>("final");
+        QTest::newRow("too narrow and too low") << QSizeF(9000, 5000) << QSizeF(11000, 6000);
+        QTest::newRow("too low only") << QSizeF(12000, 5000) << QSizeF(12000, 6000);
+        QTest::newRow("too narrow only") << QSizeF(9000, 7000) << QSizeF(11000, 7000);
+        QTest::newRow("a pixel under") << QSizeF(10980, 5980) << QSizeF(11000, 6000);
+        QTest::newRow("12340 wide") << QSizeF(12340, 7000) << QSizeF(12340, 7000);
     }
-    void aWindowBelowTheMinimumGrowsToIt() {
-        QFETCH(double, width);
-        QFETCH(double, height);
-        QFETCH(double, finalWidth);
-        QFETCH(double, finalHeight);
+    void aResizedWindowKeepsTheMinimumAndIsLaidOutForItsSize() {
+        QFETCH(QSizeF, dragged);
+        QFETCH(QSizeF, final);
         TestBoard t;
+        ui::FormWindow& w = t->form();
         // The further runs that the corrections cause are nested inside the
         // size change, so the size is right as soon as the change returns.
-        dragTo(t, width, height, false);
-        ui::FormWindow& w = t->form();
-        QCOMPARE(w.outerWidth(), finalWidth);
-        QCOMPARE(w.outerHeight(), finalHeight);
+        dragTo(t, dragged.width(), dragged.height(), false);
+        QCOMPARE(QSizeF(w.outerWidth(), w.outerHeight()), final);
         QCoreApplication::processEvents();
-        QCOMPARE(w.outerWidth(), finalWidth);
-        QCOMPARE(w.outerHeight(), finalHeight);
-        // The last run laid the screen out for the corrected size.
-        QCOMPARE(t->fra0.left(), finalWidth / 2 - t->fra0.width() / 2 - 50);
-        const std::vector<DrawItem> shown = texts(t);
-        QCOMPARE(shown.size(), std::size_t(2));
-        QCOMPARE(shown[1].x1, finalWidth / 2 - 2400);
+        QCOMPARE(QSizeF(w.outerWidth(), w.outerHeight()), final);
+        const double half = final.width() / 2;
+        QCOMPARE(QPointF(t->fra0.left(), t->fra0.top()), QPointF(half - 5784 - 50, 0));
+        QCOMPARE(QPointF(t->lbl5.left(), t->lbl5.top()), QPointF(half - 3606, 1000));
+        QCOMPARE(QPointF(t->lbl4.left(), t->lbl4.top()), QPointF(half - 2400, 960));
+        QCOMPARE(t->board().items().size(), std::size_t(2));
+        QCOMPARE(t->board().items()[1].x1, half - 2400);
     }
 
     void theStartPromptNeedsAWindowWithinAThousandTwipsOfTheScreen_data() {
         QTest::addColumn<double>("narrowerThanScreen");
         QTest::addColumn<QString>("prompt");
-        QTest::addColumn<double>("promptXFromCentre");
-        QTest::addColumn<double>("promptY");
-        QTest::newRow("exactly 1000 narrower") << 1000.0 << StartPrompt << -1600.0 << 3700.0;
-        QTest::newRow("980 narrower") << 980.0 << StartPrompt << -1600.0 << 3700.0;
-        QTest::newRow("1020 narrower") << 1020.0 << WidenPrompt << -1900.0 << 1800.0;
-        QTest::newRow("5000 narrower") << 5000.0 << WidenPrompt << -1900.0 << 1800.0;
+        QTest::newRow("exactly 1000") << 1000.0 << StartPrompt;
+        QTest::newRow("1020") << 1020.0 << WidenPrompt;
     }
     void theStartPromptNeedsAWindowWithinAThousandTwipsOfTheScreen() {
         QFETCH(double, narrowerThanScreen);
         QFETCH(QString, prompt);
-        QFETCH(double, promptXFromCentre);
-        QFETCH(double, promptY);
         TestBoard t;
-        const double S = t->form().screenWidth();
-        dragTo(t, S - narrowerThanScreen, 7000);
-        const double W = t->form().outerWidth();
-        QCOMPARE(W, S - narrowerThanScreen);
-        const std::vector<DrawItem> shown = texts(t);
-        QCOMPARE(shown.size(), std::size_t(2));
-        QCOMPARE(shown[0].text, prompt);
-        QCOMPARE(shown[0].x1, W / 2 + promptXFromCentre);
-        QCOMPARE(shown[0].y1, promptY);
-        QCOMPARE(shown[0].font.size, 24.0);
-        QCOMPARE(shown[1].text, QStringLiteral("20から21・22‥と順にクリックしてください"));
-    }
-
-    void theCommandBarAndTheLabelsAreCentredOnTheOuterWidth_data() {
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("barLeft");
-        QTest::addColumn<double>("hintLeft");
-        QTest::addColumn<double>("noticeLeft");
-        // The bar is 11568 twips wide, the hint 7212.
-        QTest::newRow("11000") << 11000.0 << -334.0 << 1894.0 << 3100.0;
-        QTest::newRow("12340") << 12340.0 << 336.0 << 2564.0 << 3770.0;
-        QTest::newRow("15000") << 15000.0 << 1666.0 << 3894.0 << 5100.0;
-    }
-    void theCommandBarAndTheLabelsAreCentredOnTheOuterWidth() {
-        QFETCH(double, width);
-        QFETCH(double, barLeft);
-        QFETCH(double, hintLeft);
-        QFETCH(double, noticeLeft);
-        TestBoard t;
-        dragTo(t, width, 7000);
-        QCOMPARE(t->form().outerWidth(), width);
-        QCOMPARE(t->fra0.left(), barLeft);
-        QCOMPARE(t->fra0.top(), 0.0);
-        QCOMPARE(t->fra0.width(), 11568.0);
-        QCOMPARE(t->lbl5.left(), hintLeft);
-        QCOMPARE(t->lbl5.top(), 1000.0);
-        QCOMPARE(t->lbl4.left(), noticeLeft);
-        QCOMPARE(t->lbl4.top(), 960.0);
-    }
-
-    void minimisingDuringAGameAbandonsIt() {
-        TestBoard t;
-        dragTo(t, 13000, 8000);
-        t.clickBoard(1200, 1500);
-        t.clickDue();
-        QVERIFY(t->tmr1.running());
-        QVERIFY(t->swthT);
-        QCOMPARE(t->c, 1);
-        t->form().setWindowStateCode(1);
-        QTRY_COMPARE(t->form().windowStateCode(), 1);
-        QVERIFY(!t->tmr1.running());
-        QVERIFY(!t->swthT);
-        QCOMPARE(t->c, 0);
-        QCOMPARE(t->k, 0);
-        QCOMPARE(t->atari, 350);
-
-        t->form().setWindowStateCode(0);
-        QTRY_COMPARE(t->form().windowStateCode(), 0);
-        const std::vector<DrawItem> shown = texts(t);
-        QCOMPARE(shown.size(), std::size_t(2));
-        QCOMPARE(shown[0].text, WidenPrompt);
-        QCOMPARE(t->board().items().size(), std::size_t(2)); // no number left on the board
-        // The next click starts a new game from the first number.
-        t.clickBoard(1200, 1500);
-        QVERIFY(t->swthT);
-        QCOMPARE(t->lbl1[1].caption(), QStringLiteral("20"));
-    }
-
-    void maximisingAndRestoringRedrawTheStartScreen() {
-        TestBoard t;
-        dragTo(t, 12000, 7000);
-        t.clickBoard(1200, 1500);
-        QVERIFY(t->board().items().size() > 2);
-        t->form().setWindowStateCode(2);
-        QTRY_COMPARE(t->form().outerWidth(), t->form().screenWidth());
-        QVERIFY(!t->swthT);
-        std::vector<DrawItem> shown = texts(t);
-        QCOMPARE(shown.size(), std::size_t(2));
-        QCOMPARE(shown[0].text, StartPrompt);
-        QCOMPARE(shown[0].x1, t->form().outerWidth() / 2 - 1600);
-
-        t->form().setWindowStateCode(0);
-        QTRY_COMPARE(t->form().outerWidth(), 12000.0);
-        shown = texts(t);
-        QCOMPARE(shown.size(), std::size_t(2));
-        QCOMPARE(shown[0].text, WidenPrompt);
-        QCOMPARE(shown[0].x1, 6000.0 - 1900);
-    }
-
-    void afterTheFirstBoardClickAResizeLeavesTheUsageHintHidden() {
-        TestBoard t;
-        dragTo(t, 12000, 7000);
-        QVERIFY(t->lbl5.visible());
-        t.clickBoard(1200, 1500);
-        QVERIFY(!t->lbl5.visible());
-        dragTo(t, 14000, 8000);
-        t->form().setWindowStateCode(2);
-        QTRY_COMPARE(t->form().windowStateCode(), 2);
-        QVERIFY(!t->lbl5.visible());
-        // The hidden hint is still laid out for the new width.
-        QTRY_COMPARE(t->lbl5.left(), t->form().outerWidth() / 2 - 3606);
-    }
-
-    void theWidenPromptDoesNotBlockPlay() {
-        TestBoard t;
-        dragTo(t, 12000, 7000);
-        QCOMPARE(texts(t)[0].text, WidenPrompt);
+        const double W = t->form().screenWidth() - narrowerThanScreen;
+        dragTo(t, W, 7000);
+        QCOMPARE(t->form().outerWidth(), W);
+        expectStartScreen(t, prompt);
+        // Either prompt lets the player start.
         t.clickBoard(6000, 1900);
         QVERIFY(t->swthT);
-        QVERIFY(t->tmr1.running());
     }
 
     void theScreenMarginIsStrictToTheHalfTwip() {
@@ -258,16 +134,36 @@ private slots:
         // Centres are kept to the half twip, not rounded.
         QCOMPARE(shell::commandBarLeft(11025, 11568), -321.5);
     }
+
+    void aWindowStateChangeAbandonsTheGameAndKeepsTheHintHidden_data() {
+        QTest::addColumn<int>("state");
+        QTest::newRow("minimise") << 1;
+        QTest::newRow("maximise") << 2;
+    }
+    void aWindowStateChangeAbandonsTheGameAndKeepsTheHintHidden() {
+        QFETCH(int, state);
+        TestBoard t;
+        dragTo(t, 12000, 7000);
+        t.clickBoard(1200, 1500);
+        t.clickDue();
+        QVERIFY(t->tmr1.running());
+        setStateCode(t, state);
+        QVERIFY(!t->tmr1.running());
+        QVERIFY(!t->swthT);
+        QCOMPARE(t->c, 0);
+        QCOMPARE(t->k, 0);
+        if (state == 2) {
+            QTRY_COMPARE(t->form().outerWidth(), t->form().screenWidth());
+            expectStartScreen(t, StartPrompt);
+        }
+        setStateCode(t, 0);
+        QTRY_COMPARE(t->form().outerWidth(), 12000.0);
+        expectStartScreen(t, WidenPrompt);
+        // The hidden hint is still laid out for the new width.
+        QVERIFY(!t->lbl5.visible());
+        QCOMPARE(t->lbl5.left(), 6000.0 - 3606);
+    }
 };
 
-int main(int argc, char** argv) {
-    qputenv("QT_FONT_DPI", "72");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ui::installFontSubstitutions();
-    LayoutTest tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
-
+JUNBAN_TEST_MAIN(LayoutTest)
 #include "tst_layout.moc"
