@@ -19,21 +19,25 @@ constexpr ui::Colour White = ui::RGB(255, 255, 255);
 
 // A board of about the minimum outer size (11010 x 6000 twips), drawing in
 // blue, next-number colour red, sound on: the state a start-up leaves.
-inline void prepare(testing::TestBoard& t, int widthPx = 734, int heightPx = 400) {
-    Frm1& f = *t;
-    f.form().setWindowStateCode(0);
-    f.form().resize(widthPx, heightPx);
-    QCoreApplication::processEvents();
-    f.board().setForeColor(Blue);
-    f.Tugicolr = Red;
-    f.swthOto = true;
-}
+struct Board : testing::TestBoard {
+    Board() {
+        frm->form().setWindowStateCode(0);
+        frm->form().resize(734, 400);
+        QCoreApplication::processEvents();
+        frm->board().setForeColor(Blue);
+        frm->Tugicolr = Red;
+        frm->swthOto = true;
+    }
+};
 
-// Queues the two draws that make the next candidate land at (x, y).
+// Queues the two draws that make the next candidate of a pass in an outer
+// size of w x h land at (x, y).
+inline void queueCentre(testing::FakeRandom& r, double w, double h, int x, int y) {
+    r.queued.push_back((x - 750.0) / (w - 1500.0));
+    r.queued.push_back((y - 750.0) / (h - 1500.0));
+}
 inline void queueCentre(testing::TestBoard& t, int x, int y) {
-    const double w = t->form().outerWidth(), h = t->form().outerHeight();
-    t.fakes.random.queued.push_back((x - 750.0) / (w - 1500.0));
-    t.fakes.random.queued.push_back((y - 750.0) / (h - 1500.0));
+    queueCentre(t.fakes.random, t->form().outerWidth(), t->form().outerHeight(), x, y);
 }
 
 inline std::vector<DrawItem> itemsOf(testing::TestBoard& t, DrawItem::Kind kind) {
@@ -44,11 +48,15 @@ inline std::vector<DrawItem> itemsOf(testing::TestBoard& t, DrawItem::Kind kind)
     return out;
 }
 
-inline int countTexts(testing::TestBoard& t, const QString& text) {
-    int n = 0;
-    for (const DrawItem& i : itemsOf(t, DrawItem::Kind::Text))
-        n += i.text == text;
-    return n;
+// A figure as one line of text, so that a test compares it whole and a
+// failure shows every field.
+inline QString shape(DrawItem::Kind kind, double x1, double y1, double x2, double y2, int width,
+                     ui::Colour colour) {
+    return QString::asprintf("kind %d (%g, %g) (%g, %g) width %d colour %06x", int(kind), x1, y1,
+                             x2, y2, width, unsigned(colour));
+}
+inline QString shape(const DrawItem& i) {
+    return shape(i.kind, i.x1, i.y1, i.x2, i.y2, i.width, i.colour);
 }
 
 // The start click, far from the middle of the board where tests put numbers.

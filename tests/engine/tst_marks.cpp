@@ -8,17 +8,9 @@
 using namespace gameplay;
 using testing::TestBoard;
 using ui::RGB;
+using Kind = DrawItem::Kind;
 
 namespace {
-
-void compareLine(const DrawItem& l, double x1, double y1, double x2, double y2) {
-    QCOMPARE(l.kind, DrawItem::Kind::Line);
-    QCOMPARE(l.x1, x1);
-    QCOMPARE(l.y1, y1);
-    QCOMPARE(l.x2, x2);
-    QCOMPARE(l.y2, y2);
-    QCOMPARE(l.width, 2);
-}
 
 // Starts a game with the number due at (5000, 3000) and hits it.
 void hitAt5000x3000(TestBoard& t) {
@@ -33,39 +25,34 @@ void hitAt5000x3000(TestBoard& t) {
 class MarksTest : public QObject {
     Q_OBJECT
 private slots:
+    // The circle follows the board's actual background, the mark the chosen
+    // one; the numbers after it are drawn in the board's own colour again.
+    void theHitMarkIsDrawnWithItsExactStrokes_data() {
+        QTest::addColumn<ui::Colour>("chosen");
+        QTest::addColumn<ui::Colour>("mark");
+        QTest::newRow("no background chosen") << 0 << Red;
+        QTest::newRow("255, 0, 128 chosen") << RGB(255, 0, 128) << White;
+    }
     void theHitMarkIsDrawnWithItsExactStrokes() {
-        TestBoard t;
-        prepare(t);
+        QFETCH(ui::Colour, chosen);
+        QFETCH(ui::Colour, mark);
+        Board t;
+        t->Haicolr = chosen;
         hitAt5000x3000(t);
+        const QStringList expected = {
+            shape(Kind::Ellipse, 5000, 3000, 320, 320, 2, Red),
+            shape(Kind::Ellipse, 4860, 3000, 75, 150, 2, mark),
+            shape(Kind::Line, 5000, 2860, 5000, 3150, 2, mark),
+            shape(Kind::Line, 5000, 3020, 5140, 2860, 2, mark),
+            shape(Kind::Line, 5050, 2980, 5150, 3150, 2, mark),
+            shape(Kind::Line, 5200, 2850, 5200, 3040, 2, mark),
+            shape(Kind::Line, 5200, 3100, 5200, 3150, 2, mark),
+        };
         const std::vector<DrawItem>& items = t->board().items();
-        QVERIFY(items.size() >= 7);
-        const DrawItem& ring = items[0];
-        QCOMPARE(ring.kind, DrawItem::Kind::Ellipse);
-        QCOMPARE(ring.x1, 5000.0);
-        QCOMPARE(ring.y1, 3000.0);
-        QCOMPARE(ring.x2, 320.0);
-        QCOMPARE(ring.y2, 320.0);
-        QCOMPARE(ring.width, 2);
-        QCOMPARE(ring.colour, Red);
-        const DrawItem& o = items[1];
-        QCOMPARE(o.kind, DrawItem::Kind::Ellipse);
-        QCOMPARE(o.x1, 4860.0);
-        QCOMPARE(o.y1, 3000.0);
-        QCOMPARE(o.x2, 75.0);
-        QCOMPARE(o.y2, 150.0);
-        QCOMPARE(o.width, 2);
-        compareLine(items[2], 5000, 2860, 5000, 3150);
-        compareLine(items[3], 5000, 3020, 5140, 2860);
-        compareLine(items[4], 5050, 2980, 5150, 3150);
-        compareLine(items[5], 5200, 2850, 5200, 3040);
-        compareLine(items[6], 5200, 3100, 5200, 3150);
-        for (int i = 1; i <= 6; ++i)
-            QCOMPARE(items[i].colour, Red); // no background chosen yet
-        // The numbers that follow are drawn in the board's own colour again.
+        QVERIFY(items.size() > 7);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(shape(items[i]), expected[i]);
         QCOMPARE(items[7].colour, Blue);
-        QCOMPARE(t->board().foreColor(), Blue);
-        QCOMPARE(t->tyusinX, 5000);
-        QCOMPARE(t->tyusinY, 3000);
     }
 
     void theAlertColourFollowsTheChosenBackground_data() {
@@ -86,21 +73,8 @@ private slots:
         QFETCH(ui::Colour, chosen);
         QFETCH(ui::Colour, alert);
         QCOMPARE(engine::alertColour(chosen), alert);
-        // Both marks on the board take it; the board's own colour stays.
-        TestBoard t;
-        prepare(t);
-        t->Haicolr = chosen;
-        clickStart(t);
-        t.clickMiss();
-        const std::vector<DrawItem> texts = itemsOf(t, DrawItem::Kind::Text);
-        QCOMPARE(texts.front().text, QStringLiteral("はずれ"));
-        QCOMPARE(texts.front().colour, alert);
-        t.clickDue();
-        QCOMPARE(t->board().items()[1].colour, alert);
-        QCOMPARE(t->board().foreColor(), Blue);
     }
 
-    // Checked against the board's actual background, not the chosen one.
     void onAPureRedBoardTheHitCircleAndLabelsTurnWhite_data() {
         QTest::addColumn<ui::Colour>("background");
         QTest::addColumn<ui::Colour>("circle");
@@ -114,8 +88,7 @@ private slots:
         QFETCH(ui::Colour, background);
         QFETCH(ui::Colour, circle);
         QFETCH(ui::Colour, labels);
-        TestBoard t;
-        prepare(t);
+        Board t;
         t->form().setBackColor(background);
         t->Tugicolr = RGB(0, 128, 0);
         hitAt5000x3000(t);
@@ -127,27 +100,21 @@ private slots:
     // The click point is never under a number, so a second click there is
     // a miss; the font of the miss word stays for the numbers after it.
     void theMissWordSitsAtTheClickPointButNeverOnTheStartClick() {
-        TestBoard t;
-        prepare(t);
+        Board t;
         t.clickBoard(1000, 2000);
-        QCOMPARE(countTexts(t, QStringLiteral("はずれ")), 0);
+        QCOMPARE(int(t->board().items().size()), 2 * (t->s2 + 1)); // numbers only
         t.clickBoard(1000, 2000);
         QCOMPARE(t->c, 0);
         QCOMPARE(t->k, 2);
-        const std::vector<DrawItem> texts = itemsOf(t, DrawItem::Kind::Text);
+        const std::vector<DrawItem> texts = itemsOf(t, Kind::Text);
         QCOMPARE(int(texts.size()), 1 + t->s2 + 1);
         const DrawItem& miss = texts.front();
         QCOMPARE(miss.text, QStringLiteral("はずれ"));
-        QCOMPARE(miss.x1, 710.0);
-        QCOMPARE(miss.y1, 1850.0);
-        QCOMPARE(miss.font.name, ui::UiGothic);
-        QCOMPARE(miss.font.size, 14.0);
-        QVERIFY(miss.font.bold);
-        for (std::size_t i = 1; i < texts.size(); ++i) {
-            QVERIFY(texts[i].font.bold);
-            QCOMPARE(texts[i].font.size, 24.0);
-            QCOMPARE(texts[i].colour, Blue);
-        }
+        QCOMPARE(QPointF(miss.x1, miss.y1), QPointF(710, 1850));
+        QCOMPARE(miss.font, (ui::FontSpec{ui::UiGothic, 14.0, true, false}));
+        QCOMPARE(miss.colour, Red);
+        for (std::size_t i = 1; i < texts.size(); ++i)
+            QVERIFY(texts[i].font.bold && texts[i].font.size == 24.0 && texts[i].colour == Blue);
     }
 };
 
