@@ -169,12 +169,9 @@ private:
         if (!w) {
             lastEvent_ = QStringLiteral("open the results window");
             f.cmdHyou.click();
-            if (!f.frm2())
-                fail(QStringLiteral("成績 opened no window"));
-            else if (!f.frm2()->txt2.text().endsWith(QStringLiteral(
-                         "メモ帳にコピーして、.txtファイルではなく.csvファイルで保存して、Excel"
-                         "などで開いて整えてください。")))
-                fail(QStringLiteral("the results window lacks its instruction"));
+            if (!f.frm2() ||
+                f.frm2()->txt2.text() != f.Itiran + QStringLiteral("\r\n\r\n") + instruction())
+                fail(QStringLiteral("成績 did not show the list"));
             return;
         }
         switch (pick(6)) {
