@@ -1,76 +1,50 @@
 #!/usr/bin/env bash
-# check_install.sh CMAKE BUILD_DIR BINARY_NAME
-#
-# Installs BUILD_DIR with prefix /usr into a scratch DESTDIR and checks that
-# every file a desktop needs is where it looks for it, and that the files name
-# one another correctly (the entry's Exec and Icon, the metainfo's launchable).
-# Exits 77 (skipped) after those checks when desktop-file-validate or
-# appstreamcli is missing, so the validation is never passed over unseen.
+# check_install.sh CMAKE BUILD_DIR BINARY_NAME: installs BUILD_DIR with prefix
+# /usr into a scratch DESTDIR, checks that every file a desktop needs is in place
+# and that they name one another, then validates them; 77 when a validator is missing.
 set -euo pipefail
 
 cmake_cmd=$1
 build=$2
 binary=$3
 
+# Keep the build's install_manifest.txt (the README uninstalls with it) as it was.
 root=$(mktemp -d)
-# cmake --install rewrites the build's install_manifest.txt, which lists what
-# a real install put in place (the README uninstalls with it): keep it as it was.
 manifest=$build/install_manifest.txt
-saved=$root.manifest
-if [ -f "$manifest" ]; then cp "$manifest" "$saved"; fi
+if [ -f "$manifest" ]; then cp "$manifest" "$root.manifest"; fi
 restore() {
-    if [ -f "$saved" ]; then mv -f "$saved" "$manifest"; else rm -f "$manifest"; fi
+    if [ -f "$root.manifest" ]; then mv -f "$root.manifest" "$manifest"; else rm -f "$manifest"; fi
     rm -rf "$root"
 }
 trap restore EXIT
-failures=0
 fail() {
     echo "FAIL: $*"
-    failures=$((failures + 1))
+    exit 1
 }
 
-if ! DESTDIR="$root" "$cmake_cmd" --install "$build" --prefix /usr >"$root.log" 2>&1; then
-    cat "$root.log"
-    rm -f "$root.log"
-    echo "FAIL: cmake --install failed"
-    exit 1
-fi
-rm -f "$root.log"
+DESTDIR="$root" "$cmake_cmd" --install "$build" --prefix /usr >"$root/install.log" 2>&1 ||
+    { cat "$root/install.log"; fail "cmake --install failed"; }
+rm "$root/install.log"
 
 usr=$root/usr
-bin=$usr/bin/$binary
 desktop=$usr/share/applications/junban.desktop
 icon=$usr/share/icons/hicolor/32x32/apps/junban.png
 metainfo=$usr/share/metainfo/io.github.junban.metainfo.xml
 
-[ -x "$bin" ] || fail "no executable $bin"
+[ -x "$usr/bin/$binary" ] || fail "no executable /usr/bin/$binary"
 for f in "$desktop" "$icon" "$metainfo"; do
     [ -s "$f" ] || fail "missing or empty: ${f#"$root"}"
 done
-
-if [ -s "$desktop" ]; then
-    exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-    [ "${exec_line%% *}" = "$binary" ] || fail "Exec= '$exec_line' does not start the installed $binary"
-    icon_line=$(sed -n 's/^Icon=//p' "$desktop")
-    [ "$icon_line" = "$(basename "$icon" .png)" ] || fail "Icon= '$icon_line' names no installed icon"
-fi
-
-# The icon lies in the 32x32 folder, so it must be a 32 x 32 PNG.
-if [ -s "$icon" ]; then
-    magic=$(od -An -tx1 -N8 "$icon" | tr -d ' \n')
-    [ "$magic" = "89504e470d0a1a0a" ] || fail "the icon is not a PNG file"
-    size=$(od -An -tu1 -j16 -N8 "$icon" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }')
-    [ "$size" = "32x32" ] || fail "the icon is $size pixels, not 32x32"
-fi
-
-if [ -s "$metainfo" ]; then
-    grep -q '<id>io.github.junban</id>' "$metainfo" || fail "the metainfo's id does not match its file name"
-    grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
-        fail "the metainfo does not launch $(basename "$desktop")"
-    grep -q "<binary>$binary</binary>" "$metainfo" || fail "the metainfo does not provide $binary"
-fi
-
-[ "$failures" -eq 0 ] || exit 1
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ "${exec_line%% *}" = "$binary" ] || fail "Exec= '$exec_line' does not start the installed $binary"
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = junban ] || fail "Icon= names no installed icon"
+# The icon lies in the 32x32 folder: the PNG signature, then an IHDR of 32 x 32.
+[ "$(od -An -tx1 -N24 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a0000000d494844520000002000000020 ] ||
+    fail "the icon is not a 32 x 32 PNG file"
+grep -q '<id>io.github.junban</id>' "$metainfo" || fail "the metainfo's id does not match its file name"
+grep -q '<launchable type="desktop-id">junban.desktop</launchable>' "$metainfo" ||
+    fail "the metainfo does not launch junban.desktop"
+grep -q "<binary>$binary</binary>" "$metainfo" || fail "the metainfo does not provide $binary"
 
 missing=()
 if command -v desktop-file-validate >/dev/null; then
@@ -85,8 +59,6 @@ if command -v appstreamcli >/dev/null; then
 else
     missing+=(appstreamcli)
 fi
-
-[ "$failures" -eq 0 ] || exit 1
 if [ ${#missing[@]} -gt 0 ]; then
     echo "SKIPPED: the installed files are in place, but ${missing[*]} is not installed" \
         "(scripts/setup.sh installs desktop-file-utils and appstream)"
