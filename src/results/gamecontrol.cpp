@@ -1,19 +1,21 @@
 #include "frm1.h"
 
+#include "engine/rules.h"
 #include "results/gametext.h"
+#include "results/rangeoptions.h"
 
 void Frm1::ReadRangeOptions() {
     s1 = 0;
     s2 = 0;
-    for (int i = 0; i <= 8; ++i) {
+    for (int i = results::FirstStartOption; i <= results::LastStartOption; ++i) {
         if (opt1[i].value()) {
-            s1 = 10 * i;
+            s1 = results::startOf(i);
             break;
         }
     }
-    for (int i = 9; i <= 13; ++i) {
+    for (int i = results::FirstCountOption; i <= results::LastCountOption; ++i) {
         if (opt1[i].value()) {
-            s2 = 10 * (i - 9) + 9;
+            s2 = results::spanOf(i);
             return;
         }
     }
@@ -24,7 +26,7 @@ void Frm1::ResetGame() {
     swthT = false;
     c = 0;
     k = 0;
-    atari = 350;
+    atari = engine::NarrowRadius;
 }
 
 // A blank board, the next-number pair without a number, and the notice that

@@ -1,27 +1,17 @@
 #pragma once
 
+#include "results/rangeoptions.h"
+
 #include <QString>
 
 namespace shell {
 
-// The number-range choice of the board: option button i of the first-number
-// group (0 .. 8) starts the range at 10 * i; button i of the count group
-// (9 .. 13) draws 10 * (i - 8) numbers. A game draws the numbers
-// first .. first + count - 1, and these must all stay within 0 .. 99, the
-// indices of the board's position arrays.
-constexpr int FirstStartOption = 0;
-constexpr int LastStartOption = 8;
-constexpr int FirstCountOption = 9;
-constexpr int LastCountOption = 13;
-
-// The first number of the range that start button `startOption` chooses.
-constexpr int startOf(int startOption) {
-    return 10 * startOption;
-}
-// The count of numbers minus one (s2) that count button `countOption` chooses.
-constexpr int spanOf(int countOption) {
-    return 10 * (countOption - FirstCountOption) + 9;
-}
+using results::FirstCountOption;
+using results::FirstStartOption;
+using results::LastCountOption;
+using results::LastStartOption;
+using results::spanOf;
+using results::startOf;
 
 // Whether the start of `startOption` and the count of `countOption` together
 // keep the largest number of a game at or below 99.
