@@ -1,9 +1,5 @@
 #include "frm1.h"
 
-#include "results/frm2.h"
-
-#include <QApplication>
-
 // The colour commands share the one dialog, which opens on the colour chosen
 // last by either of them (white before the first choice). A cancel ends the
 // command and changes nothing. Neither command touches the game: recolouring
@@ -52,10 +48,9 @@ void Frm1::cmdOto_Click() {
     cmdOto.setToolTipText(QStringLiteral("音の出･消を切替えます"));
 }
 
-// Ends the program at once: the results window and the board window close,
-// the event loop stops with status 0, and nothing is summarised or kept.
+// Ends the program at once: closing the board window closes the results
+// window and stops the event loop with status 0 (Form_Load wires that), and
+// nothing is summarised or kept.
 void Frm1::cmdEnd_Click() {
-    frm2_.reset();
     form().close();
-    QApplication::quit();
 }
