@@ -82,6 +82,9 @@ void Surface::paint(QPainter& painter, double twipsPerPixel) const {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBrush(Qt::NoBrush);
+    FontSpec fontSpec;
+    bool fontSet = false;
+    qreal ascent = 0;
     for (const DrawItem& item : items_) {
         QPen pen(toQColor(item.colour), item.width);
         pen.setCapStyle(Qt::FlatCap);
@@ -93,13 +96,16 @@ void Surface::paint(QPainter& painter, double twipsPerPixel) const {
         case DrawItem::Kind::Ellipse:
             painter.drawEllipse(QPointF(px(item.x1), px(item.y1)), px(item.x2), px(item.y2));
             break;
-        case DrawItem::Kind::Text: {
-            const QFont font = makeFont(item.font);
-            painter.setFont(font);
-            const QFontMetricsF metrics(font, painter.device());
-            painter.drawText(QPointF(px(item.x1), px(item.y1) + metrics.ascent()), item.text);
+        case DrawItem::Kind::Text:
+            // Consecutive texts mostly share one font: resolve it only when it changes.
+            if (!fontSet || item.font != fontSpec) {
+                fontSpec = item.font;
+                fontSet = true;
+                painter.setFont(makeFont(fontSpec));
+                ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+            }
+            painter.drawText(QPointF(px(item.x1), px(item.y1) + ascent), item.text);
             break;
-        }
         }
     }
     painter.restore();
