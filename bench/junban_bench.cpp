@@ -1,13 +1,12 @@
 // Timings of the game's hot paths, printed one figure a line. Run through
 // `make bench` (offscreen, Release). Every figure is a median over many runs.
 
+#include "application.h"
 #include "engine/placement.h"
 #include "support/board.h"
-#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <array>
@@ -101,8 +100,8 @@ void benchDraws(const char* window, double width, double height, int count) {
     for (int pass = 0; pass < 20000; ++pass) {
         const int cx = 750 + int(random.rnd() * (width - 1500));
         const int cy = 750 + int(random.rnd() * (height - 1500));
-        const engine::PlacementStats s =
-            engine::placementPass(x, y, 0, count - 1, width, height, cx, cy, random);
+        const engine::PlacementStats s = engine::placementPass(
+            x, y, 0, count - 1, width, height, cx, cy, [&random] { return random.rnd(); });
         draws.push_back(s.draws);
         bounded += s.boundReached;
     }
@@ -117,8 +116,7 @@ void benchDraws(const char* window, double width, double height, int count) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ui::installFontSubstitutions();
+    setUpApplication();
 
     for (const int count : {10, 50}) {
         benchMouseDown("minimum window", 0, 0, count);

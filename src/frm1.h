@@ -14,7 +14,8 @@ class Frm2;
 
 // The board window: the one place where the subsystems meet. It holds the
 // board variables (inherited, so the handlers read them by name), the
-// controls of the command bar and the services. Its handlers and procedures
+// controls of the command bar and the services, and it owns the results
+// window while that is open. Its handlers and procedures
 // are defined in the folder of the subsystem they belong to:
 //   engine/   Form_MouseDown, PlaceNumbers, DrawCenterMark, DrawMissText, SetAlertColor
 //   results/  ReadRangeOptions, ResetGame, ShowResetNotice, cmdStp_Click, tmr1_Timer,
@@ -22,7 +23,8 @@ class Frm2;
 //   shell/    Form_Load, Form_Resize, PrintRangeLine, opt1_Click, EnableStartOptions,
 //             EnableCountOptions, lbl1_Click, cmdCol1_Click, cmdCol2_Click,
 //             cmdOto_Click, cmdEnd_Click
-// The constructor (frm1.cpp) builds the designed window and runs Form_Load.
+// The constructor (frm1.cpp) builds the designed window, connects the
+// handlers and runs Form_Load.
 class Frm1 : public engine::BoardState {
 public:
     explicit Frm1(ui::Services services = ui::Services::system());
@@ -40,7 +42,7 @@ public:
     results::Frm2* frm2() const;
 
     // --- controls, named as designed ---------------------------------------
-    ui::Frame fra0;
+    ui::Frame fra0{true};
     std::array<ui::Frame, 3> fra1;
     std::array<ui::OptionButton, 14> opt1;
     std::array<ui::OptionButton, 3> opt6;
@@ -97,5 +99,4 @@ private:
     ui::Services services_;
     std::unique_ptr<ui::FormWindow> form_;
     std::unique_ptr<results::Frm2> frm2_; // the results window while it is open
-    friend class results::Frm2;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/twips.h"
+#include "ui/values.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "frm1.h"
 
+#include "design.h"
 #include "engine/rules.h"
-#include "ui/fonts.h"
 
 // The hit mark beside the centre (tyusinX, tyusinY): an O, a K and an
 // exclamation mark drawn as strokes in the alert colour, with the current
@@ -30,7 +30,7 @@ void Frm1::DrawMissText() {
     b.setCurrentX(ClikX - 290);
     b.setCurrentY(ClikY - 150);
     SetAlertColor();
-    b.setFontName(ui::UiGothic);
+    b.setFontName(design::UiGothic);
     b.setFontSize(14);
     b.setFontBold(true);
     b.print(QStringLiteral("はずれ"));

@@ -1,16 +1,16 @@
 #include "frm1.h"
 
+#include "design.h"
 #include "engine/rules.h"
-#include "ui/twips.h"
+
+using design::Red;
+using design::White;
 
 namespace {
 
-constexpr ui::Colour Red = ui::RGB(255, 0, 0);
-constexpr ui::Colour White = ui::RGB(255, 255, 255);
-
-// Step 9 on a hit of number n: the circle, the label colour, the hit mark and
-// the beep; then either the end of the game (timer stopped, no game running)
-// or the next number due. Returns true when the game has just ended.
+// A hit of number n: the circle, the label colour, the hit mark and the beep;
+// then either the end of the game (timer stopped, no game running) or the
+// next number due. Returns true when the game has just ended.
 bool reactToHit(Frm1& f, int n) {
     ui::Surface& board = f.board();
     f.MJcolr = board.foreColor();
@@ -40,17 +40,17 @@ bool reactToHit(Frm1& f, int n) {
 // One click on the board, any button. Every click re-places all numbers of
 // the range unless it ends the game; the steps run in this fixed order.
 void Frm1::Form_MouseDown(int, int, double X, double Y) {
-    // 1-3: fresh randomness, a blank board, notices and hint hidden.
+    // Fresh randomness, a blank board, the notices and the hint hidden.
     services_.random->randomize();
     board().cls();
     lbl4.setCaption(QString());
     lbl4.setVisible(false);
     lbl5.setVisible(false);
-    // 4-5: the range as selected now, and the click point.
+    // The range as selected now, and the click point.
     ReadRangeOptions();
     ClikX = ui::toInteger(X);
     ClikY = ui::toInteger(Y);
-    // 6: the first click of a game starts the clock. It is never a hit: the
+    // The first click of a game starts the clock. It is never a hit: the
     // stored centres are those of an earlier game and are not on the board.
     const bool startClick = !swthT;
     if (startClick) {
@@ -59,28 +59,26 @@ void Frm1::Form_MouseDown(int, int, double X, double Y) {
         tn = services_.clock->timeOfDay();
         startMs = services_.clock->monotonicMs();
     }
-    // 7-8: the radius as selected now, tested against the number due.
+    // The radius as selected now, tested against the number due.
     atari = engine::hitRadius(opt6[2].value(), opt6[1].value());
     const int n = s1 + c;
     const bool hit = !startClick && engine::isHit(posX[n], posY[n], X, Y, atari);
-    // 9: marks; the final hit skips 10 and 11.
+    // The marks; the final hit shows the summary instead of new places.
     bool ended = false;
     if (hit)
         ended = reactToHit(*this, n);
     else if (k > 0)
         DrawMissText();
-    if (!ended) {
-        // 10-11: the number due, then every number at a new place.
+    if (ended) {
+        board().cls();
+        ShowGameResult();
+        ResetGame();
+    } else {
         lbl1[0].setCaption(QStringLiteral("次-"));
         lbl1[1].setCaption(QString::number(s1 + c));
         PlaceNumbers();
     }
-    // 12: the end of the game, and the count of clicks of a running game.
-    if (s1 + c == s1 + s2 && tmr1.interval() == 0) {
-        board().cls();
-        ShowGameResult();
-        ResetGame();
-    }
+    // The count of clicks of a running game.
     if (swthT)
         ++k;
 }

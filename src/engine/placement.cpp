@@ -1,7 +1,6 @@
 #include "engine/placement.h"
 
-#include "ui/services.h"
-#include "ui/twips.h"
+#include "ui/values.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,7 +17,7 @@ int chebyshev(int x1, int y1, int x2, int y2) {
 
 PlacementStats placementPass(std::span<int> posX, std::span<int> posY, int first, int last,
                              double outerWidth, double outerHeight, int clickX, int clickY,
-                             ui::Random& random, int maxDraws) {
+                             const RandomSource& random, int maxDraws) {
     PlacementStats stats;
     maxDraws = std::max(1, maxDraws);
     const double rangeX = outerWidth - 2 * PlacementMargin;
@@ -31,8 +30,8 @@ PlacementStats placementPass(std::span<int> posX, std::span<int> posY, int first
         int drawsForNumber = 0;
         bool placed = false;
         while (!placed && drawsForNumber < maxDraws) {
-            const int x = ui::toInteger(rangeX * random.rnd() + PlacementMargin);
-            const int y = ui::toInteger(rangeY * random.rnd() + PlacementMargin);
+            const int x = ui::toInteger(rangeX * random() + PlacementMargin);
+            const int y = ui::toInteger(rangeY * random() + PlacementMargin);
             ++drawsForNumber;
             // Nearest tested point, stopping as soon as this candidate can
             // neither be accepted nor beat the best one.

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
-namespace ui {
-class Random;
-}
-
 namespace engine {
+
+// A source of values uniform in [0, 1).
+using RandomSource = std::function<double()>;
 
 // Constants of a placement pass, in twips.
 constexpr int PlacementMargin = 750; // a centre keeps this far from every edge
@@ -43,6 +43,6 @@ struct PlacementStats {
 // Requires 0 <= first <= last < size of both spans.
 PlacementStats placementPass(std::span<int> posX, std::span<int> posY, int first, int last,
                              double outerWidth, double outerHeight, int clickX, int clickY,
-                             ui::Random& random, int maxDraws = MaxDrawsPerNumber);
+                             const RandomSource& random, int maxDraws = MaxDrawsPerNumber);
 
 } // namespace engine

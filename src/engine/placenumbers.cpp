@@ -2,13 +2,13 @@
 
 #include "engine/placement.h"
 
-// Step 11 of a click: every number of the range s1 .. s1 + s2 at a fresh
+// After every click that does not end the game: every number of the range s1 .. s1 + s2 at a fresh
 // place, each with its circle, in the board's current fore colour and font
 // (24 points). Places are drawn from the window's outer size.
 void Frm1::PlaceNumbers() {
     const int last = s1 + s2;
     engine::placementPass(posX, posY, s1, last, form().outerWidth(), form().outerHeight(), ClikX,
-                          ClikY, *services_.random);
+                          ClikY, [this] { return services_.random->rnd(); });
     ui::Surface& b = board();
     for (int i = s1; i <= last; ++i) {
         b.setCurrentX(posX[i] - engine::textLeftOfCentre(i));

@@ -1,5 +1,7 @@
 #include "engine/rules.h"
 
+#include "design.h"
+
 #include <cmath>
 
 namespace engine {
@@ -11,8 +13,8 @@ bool isHit(int cx, int cy, double x, double y, int radius) {
 }
 
 ui::Colour alertColour(ui::Colour chosenBackground) {
-    constexpr ui::Colour White = ui::RGB(255, 255, 255);
-    constexpr ui::Colour Red = ui::RGB(255, 0, 0);
+    using design::Red;
+    using design::White;
     if (chosenBackground > 200 && chosenBackground <= 255)
         return White;
     switch (chosenBackground) {

@@ -1,32 +1,22 @@
 #include "results/frm2.h"
 
+#include "design.h"
 #include "frm1.h"
 #include "ui/fonts.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <array>
-
-using ui::FontSpec;
-using ui::RGB;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-constexpr ui::Colour Pale = RGB(192, 255, 192); // window and frame
-constexpr ui::Colour ButtonFace = RGB(128, 255, 128);
 
 const QString CrLf = QStringLiteral("\r\n");
 const QString Instruction =
     QStringLiteral("メモ帳にコピーして、.txtファイルではなく."
                    "csvファイルで保存して、Excelなどで開いて整えてください。");
-
-FontSpec pGothic(double size) {
-    return {ui::PGothic, size, false, false};
-}
 
 // Makes Enter and Return press the window's default button. Enter in the
 // text box still starts a new line there, and a button that has the focus
@@ -97,46 +87,29 @@ void Frm2::show() {
 }
 
 void Frm2::buildControls() {
+    using design::ButtonFace;
+    using design::pGothic;
     ui::FormWindow& w = *form_;
-    w.setCaption(QStringLiteral("成績・結果"));
+    w.setCaption(u"成績・結果"_s);
     w.setFont(ui::makeFont(pGothic(12)));
-    w.setBackColor(Pale);
+    w.setBackColor(design::Pale);
     w.setClientGeometry(1320, 2016, 6216, 6336);
 
-    fra3.create(&w, true);
-    fra3.setBackColor(Pale);
-    fra3.setFont(pGothic(9));
-    fra3.setGeometry(1080, 120, 3972, 612);
-
-    // One row, 960 twips apart, in the focus order of the design.
-    struct ButtonDesign {
-        ui::CommandButton& button;
-        QString caption;
-        QString tip;
+    const auto L = ui::Align::Left;
+    // clang-format off
+    const ui::ControlRow rows[] = {
+    //   control   in      caption        left  top width height tab font          fore back         align tooltip
+        {fra3,     nullptr, {},           1080, 120, 3972,  612, 5, pGothic(9),    {}, design::Pale, L, {}},
+        {cmdTxet,  &fra3,   u"読込む"_s,   120, 150,  850,  372, 0, pGothic(10.8), {}, ButtonFace,   L, u"保存してある一覧を表示します"_s},
+        {cmdCopy,  &fra3,   u"コピー"_s,  1080, 150,  850,  372, 1, pGothic(10.8), {}, ButtonFace,   L, u"クリップボードに送ります"_s},
+        {cmdCler,  &fra3,   u"消す"_s,    2040, 150,  850,  372, 2, pGothic(10.8), {}, ButtonFace,   L, u"保存されてる一覧も消えます"_s},
+        {cmdTojir, &fra3,   u"閉じる"_s,  3000, 150,  850,  372, 3, pGothic(10.8), {}, ButtonFace,   L, u"この一覧だけ閉じます"_s},
+        {txt2,     nullptr, {},            360, 840, 5532, 5292, 4, pGothic(10.8), {}, {},           L, {}},
     };
-    const std::array<ButtonDesign, 4> buttons = {{
-        {cmdTxet, QStringLiteral("読込む"), QStringLiteral("保存してある一覧を表示します")},
-        {cmdCopy, QStringLiteral("コピー"), QStringLiteral("クリップボードに送ります")},
-        {cmdCler, QStringLiteral("消す"), QStringLiteral("保存されてる一覧も消えます")},
-        {cmdTojir, QStringLiteral("閉じる"), QStringLiteral("この一覧だけ閉じます")},
-    }};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        ui::CommandButton& b = buttons[i].button;
-        b.create(fra3.widget(), buttons[i].caption);
-        b.setFont(pGothic(10.8));
-        b.setBackColor(ButtonFace);
-        b.setToolTipText(buttons[i].tip);
-        b.setGeometry(120 + 960 * static_cast<double>(i), 150, 850, 372);
-        if (i > 0)
-            b.setTabAfter(buttons[i - 1].button);
-    }
-
-    txt2.create(&w, true);
-    txt2.setFont(pGothic(10.8));
-    txt2.setGeometry(360, 840, 5532, 5292);
-    txt2.setTabAfter(cmdTojir);
+    // clang-format on
+    ui::buildControls(&w, rows);
     // Neither caption nor tooltip: a screen reader names the box after its window.
-    txt2.setAccessibleName(QStringLiteral("成績・結果"));
+    txt2.setAccessibleName(w.caption());
 
     cmdTxet.button()->setDefault(true);
     new DefaultButtonKeys(&w, cmdTxet.button());
@@ -147,7 +120,8 @@ void Frm2::connectHandlers() {
         Form_Resize();
     };
     form_->onClose = [this] {
-        formClosed();
+        if (onClosed)
+            onClosed();
     };
     cmdTxet.onClick = [this] {
         cmdTxet_Click();
@@ -161,14 +135,6 @@ void Frm2::connectHandlers() {
     cmdTojir.onClick = [this] {
         cmdTojir_Click();
     };
-}
-
-void Frm2::formClosed() {
-    // Only the board's own results window is taken out; the object is freed
-    // once the event that closed it has been handled.
-    if (board_.frm2_.get() != this)
-        return;
-    (new ClosedWindow(std::move(board_.frm2_)))->deleteLater();
 }
 
 void Frm2::Form_Load() {
@@ -213,9 +179,15 @@ void Frm2::cmdTojir_Click() {
 } // namespace results
 
 // The results window, modeless and without owner: created (and loaded) when
-// closed, else only brought to the front with its text as it was.
+// closed, else only brought to the front with its text as it was. Once the
+// player closes it, it is no longer the board's (frm2() is null) and it is
+// destroyed when the close event has been handled.
 void Frm1::cmdHyou_Click() {
-    if (!frm2_)
+    if (!frm2_) {
         frm2_ = std::make_unique<results::Frm2>(*this);
+        frm2_->onClosed = [this] {
+            (new ClosedWindow(std::move(frm2_)))->deleteLater();
+        };
+    }
     frm2_->show();
 }

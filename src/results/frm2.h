@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/formwindow.h"
 
+#include <functional>
 #include <memory>
 
 class Frm1;
@@ -14,11 +15,9 @@ namespace results {
 // but its text box; the list itself stays in the board window (`Itiran`),
 // which this window reads and may empty.
 //
-// Lifecycle: the board window creates it on `cmdHyou_Click` and holds it in
-// its `frm2_` while it is open. Closing it (閉じる or the title-bar button)
-// takes it out of the board window at once, so `Frm1::frm2()` is null from
-// then on, and destroys it after the current event, never inside one of its
-// own handlers. Destroying it closes its window.
+// The board window creates and owns it (`cmdHyou_Click`). Closing it (閉じる
+// or the title-bar button) calls `onClosed`, which the owner sets to release
+// it; destroying it closes its window without calling `onClosed`.
 class Frm2 {
 public:
     // Builds the designed window (hidden) and runs Form_Load.
@@ -33,13 +32,17 @@ public:
 
     ui::FormWindow& form() { return *form_; }
 
+    // Called once the window is being closed by the player, from inside the
+    // close event: the owner must not destroy it before that event returns.
+    std::function<void()> onClosed;
+
     // --- controls, named as designed ---------------------------------------
-    ui::Frame fra3;
+    ui::Frame fra3{true};
     ui::CommandButton cmdTxet;
     ui::CommandButton cmdCopy;
     ui::CommandButton cmdCler;
     ui::CommandButton cmdTojir;
-    ui::TextBox txt2;
+    ui::TextBox txt2{true};
 
     // --- handlers -----------------------------------------------------------
     void Form_Load();
@@ -52,8 +55,6 @@ public:
 private:
     void buildControls();
     void connectHandlers();
-    // Called when the window is being closed by any means.
-    void formClosed();
 
     Frm1& board_;
     bool shown_ = false;

@@ -2,10 +2,10 @@
 
 #include "shell/rangerules.h"
 
-using shell::FirstCountOption;
-using shell::FirstStartOption;
-using shell::LastCountOption;
-using shell::LastStartOption;
+using results::FirstCountOption;
+using results::FirstStartOption;
+using results::LastCountOption;
+using results::LastStartOption;
 
 namespace {
 

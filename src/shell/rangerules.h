@@ -6,17 +6,10 @@
 
 namespace shell {
 
-using results::FirstCountOption;
-using results::FirstStartOption;
-using results::LastCountOption;
-using results::LastStartOption;
-using results::spanOf;
-using results::startOf;
-
 // Whether the start of `startOption` and the count of `countOption` together
 // keep the largest number of a game at or below 99.
 constexpr bool rangeFits(int startOption, int countOption) {
-    return startOf(startOption) + spanOf(countOption) <= 99;
+    return results::startOf(startOption) + results::spanOf(countOption) <= 99;
 }
 
 // The instruction line that names the first three numbers of a range, e.g.

@@ -14,6 +14,9 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <algorithm>
+#include <vector>
+
 namespace ui {
 namespace {
 
@@ -135,10 +138,6 @@ void Control::setToolTipText(const QString& text) {
     updateAccessibleName();
 }
 
-QString Control::accessibleName() const {
-    return widget_->accessibleName();
-}
-
 void Control::setAccessibleName(const QString& name, const QString& description) {
     givenName_ = name;
     widget_->setAccessibleDescription(description);
@@ -157,7 +156,6 @@ void Control::updateAccessibleName() {
 
 void Control::setFont(const FontSpec& font) {
     font_ = font;
-    ownFont_ = true;
     widget_->setFont(makeFont(font));
     geometryChanged();
 }
@@ -175,7 +173,7 @@ void Control::setTabAfter(const Control& previous) {
 
 // --- Label ---------------------------------------------------------------
 
-void Label::create(QWidget* parent, Align align) {
+void Label::create(QWidget* parent) {
     auto* label = new ClickLabel(parent);
     label->setAutoFillBackground(false);
     label->setAttribute(Qt::WA_TranslucentBackground);
@@ -189,7 +187,7 @@ void Label::create(QWidget* parent, Align align) {
             onClick();
     };
     attach(label);
-    setAlignment(align);
+    setAlignment(Align::Left);
 }
 
 void Label::setAlignment(Align align) {
@@ -237,8 +235,8 @@ void Label::setTransparentForMouse(bool transparent) {
 
 // --- CommandButton -------------------------------------------------------
 
-void CommandButton::create(QWidget* parent, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+void CommandButton::create(QWidget* parent) {
+    auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (onClick)
@@ -305,26 +303,19 @@ void OptionButton::setValue(bool value) {
     radio()->setAutoExclusive(true);
 }
 
-void OptionButton::applyColours() {
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
-    pal.setColor(QPalette::Window, toQColor(backColor_));
-    widget_->setPalette(pal);
-}
-
 // --- Frame ---------------------------------------------------------------
 
-void Frame::create(QWidget* parent, bool border) {
+void Frame::create(QWidget* parent) {
     auto* frame = new SolidFrame(parent);
     frame->setAutoFillBackground(true);
-    frame->setFrameStyle(border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    frame->setFrameStyle(border_ ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
     attach(frame);
 }
 
 // --- TextBox -------------------------------------------------------------
 
-void TextBox::create(QWidget* parent, bool multiLine) {
-    if (multiLine) {
+void TextBox::create(QWidget* parent) {
+    if (multiLine_) {
         edit_ = new QPlainTextEdit(parent);
         edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -409,6 +400,13 @@ void TextBox::setSelLength(int length) {
     }
 }
 
+void TextBox::setAlignment(Align align) {
+    if (line_)
+        line_->setAlignment(align == Align::Centre  ? Qt::AlignCenter
+                            : align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
+                                                    : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 void TextBox::applyColours() {
     QPalette pal = widget_->palette();
     pal.setColor(QPalette::Text, toQColor(foreColor_));
@@ -454,6 +452,37 @@ bool CommonDialog::showColor() {
         return !cancelError_;
     color_ = *chosen;
     return true;
+}
+
+// --- Window designs ------------------------------------------------------
+
+void buildControls(QWidget* window, std::span<const ControlRow> rows) {
+    // A control designed without a font takes the platform's default one,
+    // not the font of its container.
+    const QFont platformFont;
+    const FontSpec defaultFont{platformFont.family(), platformFont.pointSizeF(), false, false};
+    std::vector<const ControlRow*> byTab;
+    for (const ControlRow& row : rows) {
+        Control& c = row.control;
+        c.create(row.container ? row.container->widget() : window);
+        c.setAlignment(row.align);
+        if (!row.caption.isEmpty())
+            c.setCaption(row.caption);
+        c.setFont(row.font.value_or(defaultFont));
+        if (row.fore)
+            c.setForeColor(*row.fore);
+        if (row.back)
+            c.setBackColor(*row.back);
+        if (!row.tip.isEmpty())
+            c.setToolTipText(row.tip);
+        c.setGeometry(row.left, row.top, row.width, row.height);
+        if (c.widget()->focusPolicy() != Qt::NoFocus)
+            byTab.push_back(&row);
+    }
+    std::stable_sort(byTab.begin(), byTab.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
+    for (std::size_t i = 1; i < byTab.size(); ++i)
+        byTab[i]->control.setTabAfter(byTab[i - 1]->control);
 }
 
 } // namespace ui

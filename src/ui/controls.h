@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ui/surface.h"
 #include "ui/twips.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <span>
 
 class QObject;
 class QWidget;
@@ -21,6 +22,9 @@ namespace ui {
 
 class ColorPicker;
 
+// How a label or a text box places its text.
+enum class Align { Left, Centre, Right };
+
 // A control of a window, seen through the properties the game uses. Positions
 // and sizes are twips relative to the container's top-left corner; the values
 // set are kept exactly (also half twips) and converted to whole pixels only
@@ -33,7 +37,15 @@ public:
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
 
+    // Creates the Qt widget inside `parent`, which owns it.
+    virtual void create(QWidget* parent) = 0;
     QWidget* widget() const { return widget_; }
+
+    // The text the control shows: the caption of a label or a button, the
+    // text of a text box. Controls without one ignore it.
+    virtual void setCaption(const QString&) {}
+    // Where a label or a text box places its text; others ignore it.
+    virtual void setAlignment(Align) {}
 
     double left() const { return left_; }
     double top() const { return top_; }
@@ -58,12 +70,10 @@ public:
     QString toolTipText() const;
     void setToolTipText(const QString& text);
 
-    // What assistive technology (a screen reader) calls the control: the name
-    // given below, else the caption it shows, else its tooltip. Kept up to
-    // date as the caption and tooltip change.
-    QString accessibleName() const;
-    // Names a control that shows no caption of its own, such as an option
-    // button under the label that names it. `description` says what the
+    // What assistive technology (a screen reader) calls the control is the
+    // name given here, else the caption it shows, else its tooltip, kept up to
+    // date as the caption and tooltip change. This names a control that shows no caption of its
+    // own, such as an option button under the label that names it. `description` says what the
     // control is for; empty, the tooltip serves as the description.
     void setAccessibleName(const QString& name, const QString& description = {});
 
@@ -93,7 +103,6 @@ protected:
     Colour foreColor_ = 0;
     Colour backColor_ = RGB(255, 255, 255);
     FontSpec font_;
-    bool ownFont_ = false;
     QString givenName_;
 };
 
@@ -101,12 +110,11 @@ protected:
 // caption is a line break.
 class Label : public Control {
 public:
-    enum class Align { Left, Centre, Right };
-    void create(QWidget* parent, Align align = Align::Left);
+    void create(QWidget* parent) override;
 
     QString caption() const { return caption_; }
-    void setCaption(const QString& caption);
-    void setAlignment(Align align);
+    void setCaption(const QString& caption) override;
+    void setAlignment(Align align) override;
 
     // Called when the player clicks the label.
     std::function<void()> onClick;
@@ -129,9 +137,9 @@ private:
 // A push button whose face shows its back colour.
 class CommandButton : public Control {
 public:
-    void create(QWidget* parent, const QString& caption);
+    void create(QWidget* parent) override;
     QString caption() const;
-    void setCaption(const QString& caption);
+    void setCaption(const QString& caption) override;
     QPushButton* button() const;
     void click();
 
@@ -145,7 +153,7 @@ protected:
 // An option button. The option buttons of one container are exclusive.
 class OptionButton : public Control {
 public:
-    void create(QWidget* parent);
+    void create(QWidget* parent) override;
     bool value() const;
     // Selecting clears the other buttons of the container; clearing leaves
     // the container with no selection.
@@ -154,30 +162,33 @@ public:
 
     // Called when the player selects the button.
     std::function<void()> onClick;
-
-protected:
-    void applyColours() override;
 };
 
 // A frame: a container with an opaque background, so that it covers what is
 // drawn under it. Mouse presses on it never reach the window below.
 class Frame : public Control {
 public:
-    void create(QWidget* parent, bool border);
+    explicit Frame(bool border = false) : border_(border) {}
+    void create(QWidget* parent) override;
+
+private:
+    bool border_;
 };
 
 // A text box, single-line or multi-line. Its text is read and written with
 // CR LF line breaks.
 class TextBox : public Control {
 public:
-    void create(QWidget* parent, bool multiLine);
+    explicit TextBox(bool multiLine = false) : multiLine_(multiLine) {}
+    void create(QWidget* parent) override;
     QString text() const;
     void setText(const QString& text);
+    void setCaption(const QString& text) override { setText(text); }
+    void setAlignment(Align align) override;
     int selStart() const;
     void setSelStart(int start);
     int selLength() const;
     void setSelLength(int length);
-    bool multiLine() const { return edit_ != nullptr; }
     QLineEdit* lineEdit() const { return line_; }
     QPlainTextEdit* textEdit() const { return edit_; }
 
@@ -185,6 +196,7 @@ protected:
     void applyColours() override;
 
 private:
+    bool multiLine_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* edit_ = nullptr;
 };
@@ -196,7 +208,6 @@ public:
     int interval() const { return interval_; }
     void setInterval(int ms);
     bool running() const;
-    QTimer* timer() const { return timer_; }
 
     std::function<void()> onTimer;
 
@@ -211,9 +222,7 @@ private:
 class CommonDialog {
 public:
     void create(ColorPicker* picker, QWidget* parent);
-    bool cancelError() const { return cancelError_; }
     void setCancelError(bool on) { cancelError_ = on; }
-    int flags() const { return flags_; }
     void setFlags(int flags) { flags_ = flags; }
     Colour color() const { return color_; }
     void setColor(Colour c) { color_ = c; }
@@ -226,5 +235,24 @@ private:
     int flags_ = 0;
     Colour color_ = RGB(255, 255, 255);
 };
+
+// One control of a window design: where it lies, what it shows and where it
+// stands in the keyboard order. Positions are twips in the container.
+struct ControlRow {
+    Control& control;
+    Control* container; // null: the window itself
+    QString caption;
+    double left, top, width, height;
+    int tab; // keyboard order, lower first, among the controls that take the focus
+    std::optional<FontSpec> font; // none: the platform's default user-interface font
+    std::optional<Colour> fore;
+    std::optional<Colour> back;
+    Align align;
+    QString tip;
+};
+
+// Creates the controls of a window design in the order of the rows (a
+// container before what it holds) and chains the keyboard order by tab.
+void buildControls(QWidget* window, std::span<const ControlRow> rows);
 
 } // namespace ui

@@ -24,10 +24,10 @@ QStringList japaneseFallbacks() {
     return families;
 }
 
-void installFontSubstitutions() {
+void installFontSubstitutions(const QStringList& designNames) {
     const QStringList fallbacks = japaneseFallbacks();
-    QFont::insertSubstitutions(UiGothic, fallbacks);
-    QFont::insertSubstitutions(PGothic, fallbacks);
+    for (const QString& name : designNames)
+        QFont::insertSubstitutions(name, fallbacks);
 }
 
 QFont makeFont(const FontSpec& design) {

@@ -1,20 +1,16 @@
 #pragma once
 
-#include "ui/surface.h"
+#include "ui/values.h"
 
 #include <QFont>
 #include <QStringList>
 
 namespace ui {
 
-// The two font names of the window designs.
-inline const QString UiGothic = QStringLiteral("MS UI Gothic");
-inline const QString PGothic = QStringLiteral("ＭＳ Ｐゴシック");
-
-// Maps the design font names onto an installed Japanese gothic font:
+// Maps each of `designNames` onto an installed Japanese gothic font:
 // IPAPGothic first, then Noto Sans CJK JP, then any family that can write
 // Japanese. Call once after the application object exists.
-void installFontSubstitutions();
+void installFontSubstitutions(const QStringList& designNames);
 
 // The installed families that the design names resolve to, best first.
 QStringList japaneseFallbacks();

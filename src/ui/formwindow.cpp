@@ -43,18 +43,17 @@ int pixelsCovering(double tw) {
 
 } // namespace
 
-bool FormWindow::setOuterWidth(double width) {
-    return resizeClient({qMax(1, pixelsCovering(width) - frameExtra().width()), height()});
+void FormWindow::setOuterWidth(double width) {
+    resizeClient({qMax(1, pixelsCovering(width) - frameExtra().width()), height()});
 }
 
-bool FormWindow::setOuterHeight(double height) {
-    return resizeClient(
-        {QWidget::width(), qMax(1, pixelsCovering(height) - frameExtra().height())});
+void FormWindow::setOuterHeight(double height) {
+    resizeClient({QWidget::width(), qMax(1, pixelsCovering(height) - frameExtra().height())});
 }
 
-bool FormWindow::resizeClient(QSize size) {
+void FormWindow::resizeClient(QSize size) {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
-        return false;
+        return;
     const QSize before = QWidget::size();
     const int eventsBefore = resizeEvents_;
     resize(size);
@@ -62,7 +61,6 @@ bool FormWindow::resizeClient(QSize size) {
     // does not (a hidden window), the handler still has to see the change.
     if (QWidget::size() != before && resizeEvents_ == eventsBefore && shownOnce_)
         fireResize();
-    return true;
 }
 
 int FormWindow::windowStateCode() const {

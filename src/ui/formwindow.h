@@ -28,13 +28,13 @@ public:
 
     // Outer size, frame and title bar included. The setters round up to
     // whole pixels, so the outer size is at least the value asked for. They
-    // refuse (and return false) while the window is minimised, maximised or
-    // full screen, where its size belongs to the window manager. A change
-    // they make is always followed by onResize, nested inside the call.
+    // change nothing while the window is minimised, maximised or full screen,
+    // where its size belongs to the window manager. A change they make is
+    // always followed by onResize, nested inside the call.
     double outerWidth() const;
     double outerHeight() const;
-    bool setOuterWidth(double width);
-    bool setOuterHeight(double height);
+    void setOuterWidth(double width);
+    void setOuterHeight(double height);
 
     // 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
@@ -73,7 +73,7 @@ protected:
 private:
     void fireResize();
     QSize frameExtra() const;
-    bool resizeClient(QSize size);
+    void resizeClient(QSize size);
 
     Surface surface_;
     bool shownOnce_ = false;

@@ -12,16 +12,6 @@ class QPainter;
 
 namespace ui {
 
-// The font of a drawing call: a design name (mapped to an installed font by
-// the substitutions of fonts.h), a size in points and the weight.
-struct FontSpec {
-    QString name;
-    double size = 12.0;
-    bool bold = false;
-    bool italic = false;
-    bool operator==(const FontSpec&) const = default;
-};
-
 // One primitive of the display list. All coordinates are twips of the client
 // area; `width` is the line width in pixels.
 struct DrawItem {
@@ -69,16 +59,13 @@ public:
     // Setting the background colour erases everything drawn, as cls() does.
     void setBackColor(Colour c);
 
-    int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
 
     const FontSpec& font() const { return font_; }
     void setFont(const FontSpec& f) { font_ = f; }
-    QString fontName() const { return font_.name; }
     void setFontName(const QString& name) { font_.name = name; }
     double fontSize() const { return font_.size; }
     void setFontSize(double size) { font_.size = size; }
-    bool fontBold() const { return font_.bold; }
     void setFontBold(bool bold) { font_.bold = bold; }
 
     const std::vector<DrawItem>& items() const { return items_; }

@@ -16,10 +16,6 @@ Colour fromQColor(const QColor& c) {
     return RGB(c.red(), c.green(), c.blue());
 }
 
-int toInteger(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 double twipsPerPixel() {
     static const double tpp = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();

@@ -1,3 +1,4 @@
+#include "design.h"
 #include "engine/gameplay.h"
 #include "engine/rules.h"
 #include "support/testmain.h"
@@ -111,7 +112,7 @@ private slots:
         const DrawItem& miss = texts.front();
         QCOMPARE(miss.text, QStringLiteral("はずれ"));
         QCOMPARE(QPointF(miss.x1, miss.y1), QPointF(710, 1850));
-        QCOMPARE(miss.font, (ui::FontSpec{ui::UiGothic, 14.0, true, false}));
+        QCOMPARE(miss.font, (ui::FontSpec{design::UiGothic, 14.0, true, false}));
         QCOMPARE(miss.colour, Red);
         for (std::size_t i = 1; i < texts.size(); ++i)
             QVERIFY(texts[i].font.bold && texts[i].font.size == 24.0 && texts[i].colour == Blue);

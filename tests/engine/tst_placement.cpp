@@ -46,7 +46,8 @@ private slots:
         for (int pass = 0; pass < 2000; ++pass) {
             const int cx = 750 + int(random.rnd() * (width - 1500));
             const int cy = 750 + int(random.rnd() * (height - 1500));
-            QCOMPARE(engine::placementPass(x, y, first, last, width, height, cx, cy, random)
+            QCOMPARE(engine::placementPass(x, y, first, last, width, height, cx, cy,
+                                           [&random] { return random.rnd(); })
                          .boundReached,
                      0);
             for (int i = first; i <= last; ++i) {
@@ -73,7 +74,8 @@ private slots:
             queueCentre(random, 11000, 6000, 2200, 2300); // 200 / 300 from the click: rejected
             queueCentre(random, 11000, 6000, 2000, 2600); // 600 below it: accepted
             queueCentre(random, 11000, 6000, 5000, 3000); // on the stale entries: accepted
-            QCOMPARE(engine::placementPass(x, y, first, first + 1, 11000, 6000, 2000, 2000, random)
+            QCOMPARE(engine::placementPass(x, y, first, first + 1, 11000, 6000, 2000, 2000,
+                                           [&random] { return random.rnd(); })
                          .draws,
                      3);
             QCOMPARE(QPoint(x[first], y[first]), QPoint(2000, 2600));
@@ -91,8 +93,8 @@ private slots:
         queueCentre(random, 11000, 6000, 2350, 2350); // 350 (495 in a straight line)
         queueCentre(random, 11000, 6000, 2400, 2000); // 400: the best
         queueCentre(random, 11000, 6000, 2300, 2300); // 300
-        const engine::PlacementStats stats =
-            engine::placementPass(x, y, 0, 1, 11000, 6000, 9000, 5000, random, 4);
+        const engine::PlacementStats stats = engine::placementPass(
+            x, y, 0, 1, 11000, 6000, 9000, 5000, [&random] { return random.rnd(); }, 4);
         QCOMPARE(stats.boundReached, 1);
         QCOMPARE(stats.draws, 5);
         QCOMPARE(QPoint(x[1], y[1]), QPoint(2400, 2000));
@@ -101,8 +103,8 @@ private slots:
     void aWindowTooSmallForFiftyNumbersStillEndsThePass() {
         testing::FakeRandom random;
         Positions x{}, y{};
-        const engine::PlacementStats stats =
-            engine::placementPass(x, y, 0, 49, 3000, 3000, 1500, 1500, random);
+        const engine::PlacementStats stats = engine::placementPass(
+            x, y, 0, 49, 3000, 3000, 1500, 1500, [&random] { return random.rnd(); });
         QVERIFY(stats.boundReached > 0);
         QVERIFY(stats.draws <= 50LL * engine::MaxDrawsPerNumber);
         QCOMPARE(random.draws, 2 * stats.draws);

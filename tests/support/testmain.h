@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ui/fonts.h"
+#include "application.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 
 // Like QTEST_MAIN, with the application set up as the game's main() does it:
@@ -11,8 +10,7 @@
 #define JUNBAN_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char** argv) {                                                              \
         QApplication app(argc, argv);                                                              \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                   \
-        ui::installFontSubstitutions();                                                            \
+        setUpApplication();                                                                        \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

@@ -1,3 +1,4 @@
+#include "design.h"
 #include "support/testmain.h"
 #include "ui/fonts.h"
 #include "ui/formwindow.h"
@@ -25,7 +26,7 @@ private slots:
     void eachPrimitiveLandsAtItsTwipsWithColourWidthAndFont() {
         ui::Surface s;
         s.setForeColor(RGB(0, 0, 192));
-        s.setFont({ui::UiGothic, 24, true, false});
+        s.setFont({design::UiGothic, 24, true, false});
         s.setCurrentX(4750);
         s.setCurrentY(2760);
         s.print(7);
@@ -42,7 +43,7 @@ private slots:
         QCOMPARE(items[0].text, QStringLiteral(" 7 "));
         QCOMPARE(items[1].text, QStringLiteral(" 12 "));
         QCOMPARE(QPointF(items[0].x1, items[0].y1), QPointF(4750, 2760));
-        QCOMPARE(items[0].font, (ui::FontSpec{ui::UiGothic, 24, true, false}));
+        QCOMPARE(items[0].font, (ui::FontSpec{design::UiGothic, 24, true, false}));
         QCOMPARE(items[0].colour, RGB(0, 0, 192));
         QCOMPARE(QLineF(items[2].x1, items[2].y1, items[2].x2, items[2].y2),
                  QLineF(5000, 2860, 5000, 3150));
@@ -78,7 +79,7 @@ private slots:
         w.surface().circle(3000, 2250, 1500); // 100 px around (200, 150)
         w.surface().setCurrentX(4800);
         w.surface().setCurrentY(3750);
-        w.surface().setFont({ui::UiGothic, 24, true, false});
+        w.surface().setFont({design::UiGothic, 24, true, false});
         w.surface().print(QStringLiteral("■"));
 
         QCOMPARE(pixel(w, 200, 150), QColor(192, 255, 192)); // inside the ring
@@ -97,7 +98,7 @@ private slots:
 
     void everyDesignFontHasJapaneseGlyphs() {
         QVERIFY2(!ui::japaneseFallbacks().isEmpty(), "no Japanese font is installed");
-        for (const QString& family : {ui::UiGothic, ui::PGothic}) {
+        for (const QString& family : {design::UiGothic, design::PGothic}) {
             const QFont font = ui::makeFont({family, 16.8, false, false});
             QCOMPARE(font.pointSizeF(), 16.8);
             QVERIFY(ui::japaneseFallbacks().contains(QFontInfo(font).family()));
