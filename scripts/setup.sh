@@ -8,7 +8,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-ipafont-gothic
-    xvfb openbox xdotool xclip imagemagick x11-utils
+    xvfb openbox xdotool xclip imagemagick x11-utils python3
     appstream desktop-file-utils
 )
 

@@ -1,44 +1,32 @@
 #include "board.h"
 
-#include "ui/twips.h"
-
 #include <QApplication>
 #include <QMouseEvent>
 
 #include <cmath>
+#include <tuple>
 
 namespace testing {
 
-namespace {
-
-ui::Services servicesOf(FakeServices& fakes, bool systemClipboard) {
-    ui::Services services = fakes.services();
-    if (systemClipboard)
-        services.clipboard = ui::Services::system().clipboard;
-    return services;
+TestBoard::TestBoard(bool showWindow) : frm(std::make_unique<Frm1>(fakes.services())) {
+    if (!showWindow)
+        return;
+    frm->show();
+    frm->form().setWindowStateCode(0);
+    frm->form().resize(734, 400);
+    QCoreApplication::processEvents();
 }
 
-} // namespace
-
-TestBoard::TestBoard(bool showWindow, bool systemClipboard)
-    : frm(std::make_unique<Frm1>(servicesOf(fakes, systemClipboard))) {
-    if (showWindow) {
-        frm->show();
-        QCoreApplication::processEvents();
-    }
-}
-
-QPoint TestBoard::pixelAt(double xTwips, double yTwips) {
-    return {static_cast<int>(std::lround(ui::twipsToPixels(xTwips))),
-            static_cast<int>(std::lround(ui::twipsToPixels(yTwips)))};
-}
-
-void TestBoard::clickBoard(double xTwips, double yTwips, Qt::MouseButton button) {
-    // Sent as a real mouse event at the exact sub-pixel position, so that the
-    // board receives the same twips that the test means.
-    QWidget* target = &frm->form();
-    const QPointF local(ui::twipsToPixels(xTwips), ui::twipsToPixels(yTwips));
-    const QPointF global = target->mapToGlobal(local);
+void TestBoard::click(double xTwips, double yTwips, Qt::MouseButton button) {
+    // Real mouse events at the exact sub-pixel point, so the board receives
+    // the twips the test means.
+    QWidget* window = &frm->form();
+    const QPointF at(ui::twipsToPixels(xTwips), ui::twipsToPixels(yTwips));
+    QWidget* target = window->childAt(at.toPoint());
+    if (!target)
+        target = window;
+    const QPointF local = target->mapFrom(window, at);
+    const QPointF global = window->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
@@ -46,39 +34,42 @@ void TestBoard::clickBoard(double xTwips, double yTwips, Qt::MouseButton button)
     QApplication::sendEvent(target, &release);
 }
 
-void TestBoard::clickNumber(int n) {
-    clickBoard(frm->posX[n], frm->posY[n]);
-}
-
-void TestBoard::clickDue() {
-    clickNumber(frm->s1 + frm->c);
-}
-
 void TestBoard::clickMiss() {
-    // Scan a grid of the board for the point farthest from every centre.
     double bestX = 0, bestY = 0, bestD = -1;
-    const double w = frm->form().outerWidth(), h = frm->form().outerHeight();
-    for (double y = 1000; y < h - 900; y += 150) {
-        for (double x = 800; x < w - 800; x += 150) {
+    for (double y = 1000; y < frm->form().outerHeight() - 900; y += 150)
+        for (double x = 800; x < frm->form().outerWidth() - 800; x += 150) {
             double nearest = 1e18;
             for (int n = frm->s1; n <= frm->s1 + frm->s2; ++n)
                 nearest = std::min(nearest, std::hypot(frm->posX[n] - x, frm->posY[n] - y));
-            if (nearest > bestD) {
-                bestD = nearest;
-                bestX = x;
-                bestY = y;
-            }
+            if (nearest > bestD)
+                std::tie(bestD, bestX, bestY) = std::tuple(nearest, x, y);
         }
-    }
-    clickBoard(bestX, bestY);
+    click(bestX, bestY);
 }
 
-bool TestBoard::playGame() {
-    const int before = frm->gameNo;
-    clickBoard(3000, 3000);
-    for (int i = 0; i < 200 && frm->gameNo == before; ++i)
+void TestBoard::playGame(int misses, double seconds) {
+    clickStart();
+    for (int m = 0; m < misses; ++m)
+        clickMiss();
+    for (int hit = 0; hit <= frm->s2; ++hit) {
+        if (hit == frm->s2)
+            fakes.clock.advanceSeconds(seconds);
         clickDue();
-    return frm->gameNo == before + 1;
+    }
+}
+
+void TestBoard::queueCentre(int x, int y) {
+    const double w = frm->form().outerWidth(), h = frm->form().outerHeight();
+    fakes.random.queued.push_back((x - 750.0) / (w - 1500.0));
+    fakes.random.queued.push_back((y - 750.0) / (h - 1500.0));
+}
+
+std::vector<ui::DrawItem> TestBoard::items(ui::DrawItem::Kind kind) const {
+    std::vector<ui::DrawItem> out;
+    for (const ui::DrawItem& i : frm->board().items())
+        if (i.kind == kind)
+            out.push_back(i);
+    return out;
 }
 
 } // namespace testing

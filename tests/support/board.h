@@ -1,40 +1,39 @@
 #pragma once
 
+#include "design.h"
 #include "fakes.h"
 #include "frm1.h"
 
-#include <QPoint>
-
 #include <memory>
+#include <vector>
 
 namespace testing {
 
-// A board window on fake services, shown and ready for clicks.
+// A board window on fake services, shown offscreen at about the minimum outer
+// size (11010 x 6000 twips at 96 DPI), as a player finds it after start-up.
 struct TestBoard {
     FakeServices fakes;
     std::unique_ptr<Frm1> frm;
 
-    // With `systemClipboard` the window copies to the real clipboard, so that
-    // a test can read back what a player would paste elsewhere.
-    explicit TestBoard(bool showWindow = true, bool systemClipboard = false);
+    explicit TestBoard(bool showWindow = true);
     Frm1& operator*() { return *frm; }
     Frm1* operator->() { return frm.get(); }
 
-    // The pixel of the client area nearest to a point in twips.
-    static QPoint pixelAt(double xTwips, double yTwips);
-    // Presses and releases the left (or given) mouse button on the board at a
-    // point in twips, as a player does.
-    void clickBoard(double xTwips, double yTwips, Qt::MouseButton button = Qt::LeftButton);
-    // Clicks the centre of number n as last placed.
-    void clickNumber(int n);
-    // Clicks the number that is due now.
-    void clickDue();
-    // Clicks far from every number of the last pass: a sure miss.
+    // Presses and releases a mouse button at a point of the board window in
+    // twips, on whichever control Qt finds there (the board itself where none).
+    void click(double xTwips, double yTwips, Qt::MouseButton button = Qt::LeftButton);
+    void clickNumber(int n) { click(frm->posX[n], frm->posY[n]); }
+    void clickDue() { clickNumber(frm->s1 + frm->c); }
+    // Clicks the board far from every number of the last pass: a sure miss.
     void clickMiss();
-    // Plays one whole game of the chosen range without a miss: a start click
-    // away from the numbers, then the number due until the game is recorded.
-    // Returns false when no game was recorded.
-    bool playGame();
+    // The start click, low on the board, away from where tests put numbers.
+    void clickStart() { click(1200, 5000); }
+    // A whole game: the start click, `misses` misses before the first hit,
+    // then every number due; `seconds` pass before the final hit.
+    void playGame(int misses = 0, double seconds = 5);
+    // Makes the next candidate of a placement pass land at (x, y).
+    void queueCentre(int x, int y);
+    std::vector<ui::DrawItem> items(ui::DrawItem::Kind kind) const;
 };
 
 } // namespace testing

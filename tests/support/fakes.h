@@ -2,62 +2,39 @@
 
 #include "ui/services.h"
 
-#include <QString>
-
-#include <cstdint>
 #include <deque>
 #include <optional>
 #include <random>
 
 namespace testing {
 
-// A clock the test sets by hand: the time of day and the monotonic clock move
-// together through advance(), or apart through the setters.
+// A clock the test moves by hand; time of day and monotonic clock together.
 class FakeClock final : public ui::Clock {
 public:
-    double timeOfDay() override { return timeOfDay_; }
-    std::int64_t monotonicMs() override { return monotonicMs_; }
-
-    void setTime(int hours, int minutes, int seconds) {
-        timeOfDay_ = (hours * 3600 + minutes * 60 + seconds) / 86400.0;
-    }
-    void setTimeOfDay(double fraction) { timeOfDay_ = fraction; }
+    double timeOfDay() override { return day; }
+    std::int64_t monotonicMs() override { return ms; }
     void advanceSeconds(double seconds) {
-        monotonicMs_ += static_cast<std::int64_t>(seconds * 1000);
-        timeOfDay_ += seconds / 86400.0;
-        while (timeOfDay_ >= 1.0)
-            timeOfDay_ -= 1.0;
+        ms += static_cast<std::int64_t>(seconds * 1000);
+        day += seconds / 86400.0;
     }
-    void setMonotonicMs(std::int64_t ms) { monotonicMs_ = ms; }
-
-private:
-    double timeOfDay_ = 0.5; // noon
-    std::int64_t monotonicMs_ = 1'000'000;
+    double day = 0.5;
+    std::int64_t ms = 1'000'000;
 };
 
-// A reproducible generator: values come from a queue first, then from a
-// seeded engine. randomize() does not reseed, so runs repeat exactly.
+// Values from `queued` first, then from a seeded engine; randomize() does not
+// reseed, so a run repeats exactly.
 class FakeRandom final : public ui::Random {
 public:
-    explicit FakeRandom(std::uint64_t seed = 12345) : engine_(seed) {}
-    void randomize() override { ++randomizeCalls; }
+    void randomize() override {}
     double rnd() override {
-        ++draws;
-        if (!queued.empty()) {
-            const double v = queued.front();
-            queued.pop_front();
-            return v;
-        }
-        return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+        if (queued.empty())
+            return static_cast<double>(engine() >> 11) * 0x1.0p-53;
+        const double v = queued.front();
+        queued.pop_front();
+        return v;
     }
-    void reseed(std::uint64_t seed) { engine_.seed(seed); }
-
     std::deque<double> queued;
-    int randomizeCalls = 0;
-    long long draws = 0;
-
-private:
-    std::mt19937_64 engine_;
+    std::mt19937_64 engine{12345};
 };
 
 class FakeBeeper final : public ui::Beeper {
@@ -68,21 +45,16 @@ public:
 
 class FakeClipboard final : public ui::Clipboard {
 public:
-    void clear() override {
-        content.clear();
-        ++clears;
-    }
+    void clear() override { content = QStringLiteral("(cleared)"); }
     void setText(const QString& text) override { content = text; }
     QString text() const override { return content; }
     QString content;
-    int clears = 0;
 };
 
 // Answers the colour dialog from a queue: a colour, or nothing for Cancel.
 class FakeColorPicker final : public ui::ColorPicker {
 public:
     std::optional<ui::Colour> pick(ui::Colour initial, QWidget*) override {
-        ++shown;
         lastInitial = initial;
         if (answers.empty())
             return std::nullopt;
@@ -91,18 +63,15 @@ public:
         return a;
     }
     std::deque<std::optional<ui::Colour>> answers;
-    int shown = 0;
     ui::Colour lastInitial = -1;
 };
 
-// One set of fakes, handed to a window as its services.
 struct FakeServices {
     FakeClock clock;
     FakeRandom random;
     FakeBeeper beeper;
     FakeClipboard clipboard;
     FakeColorPicker colorPicker;
-
     ui::Services services() { return {&clock, &random, &beeper, &clipboard, &colorPicker}; }
 };
 

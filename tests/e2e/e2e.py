@@ -1,0 +1,101 @@
+#!/usr/bin/env python3
+"""One whole game of the real program in a real X server (Xvfb + openbox, 1280 x 720):
+find the numbers on screenshots and click them until the game ends, copy the
+results list from the results window, read it back from the clipboard, end
+the program with 終り and expect status 0. Exit 77 where a tool is missing."""
+import os, re, shutil, subprocess, sys, time
+
+if not all(shutil.which(t) for t in ("Xvfb", "openbox", "xdotool", "xwininfo", "xclip", "import")):
+    sys.exit(77)
+SCREEN = (1280, 720)
+display = ":%d" % (50 + os.getpid() % 200)
+env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
+env["DISPLAY"] = display
+procs = [subprocess.Popen(["Xvfb", display, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"])]
+
+
+def run(*cmd):
+    return subprocess.run(cmd, env=env, capture_output=True, text=True).stdout
+
+
+def wait_for(probe, what, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if value := probe():
+            return value
+        time.sleep(0.05)
+    sys.exit("timed out waiting for " + what)
+
+
+def window(title):
+    wid = wait_for(lambda: run("xdotool", "search", "--onlyvisible", "--name", title).split(), title)[0]
+    time.sleep(0.5)  # let the window manager finish placing it
+    info = run("xwininfo", "-id", wid)
+    return [int(re.search(key + r":\s+(-?\d+)", info).group(1))
+            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+
+
+def click(x, y):
+    run("xdotool", "mousemove", str(round(x)), str(round(y)), "click", "1")
+
+
+def shot():
+    return subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=env,
+                          capture_output=True).stdout
+
+
+def numbers(raw, top):
+    """Centres of the clusters of pure ink (0, 0, 192) below the command bar: the digits."""
+    boxes = []
+    for m in re.finditer(b"\x00\x00\xc0", raw):
+        if m.start() % 3:
+            continue
+        y, x = divmod(m.start() // 3, SCREEN[0])
+        if y < top:
+            continue
+        for b in boxes:
+            if abs(b[0] - x) < 30 and abs(b[1] - y) < 30:
+                b[2:] = [min(b[2], x), min(b[3], y), max(b[4], x), max(b[5], y)]
+                break
+        else:
+            boxes.append([x, y, x, y, x, y])
+    return [((b[2] + b[4]) / 2, (b[3] + b[5]) / 2) for b in boxes]
+
+
+try:
+    wait_for(lambda: subprocess.run(["xdotool", "getmouselocation"], env=env,
+                                    capture_output=True).returncode == 0, "the X server")
+    procs.append(subprocess.Popen(["openbox"], env=env))
+    time.sleep(0.5)
+    game = subprocess.Popen([sys.argv[1]], env=env)
+    procs.append(game)
+    left, top, width, height = window("数字を順にクリックして下さい。")
+    assert width >= SCREEN[0] - 10, "the board window is not maximised: %dx%d" % (width, height)
+    tw = 1 / 15  # pixels per twip at 96 DPI
+    bar_left = left + ((width * 15) / 2 - 11568 / 2 - 50) * tw
+    click(left + width / 2, top + height - 60)  # the start click
+    for clicks in range(1, 400):
+        before = shot()
+        found = numbers(before, top + 60)
+        if not found:
+            break
+        x, y = found[clicks % len(found)]
+        click(x, y)
+        wait_for(lambda: shot() != before, "the board to change", 5)
+    else:
+        sys.exit("the game did not end")
+    click(bar_left + (10200 + 275) * tw, top + (180 + 175) * tw)  # 成績
+    r_left, r_top, _, _ = window("成績・結果")
+    click(r_left + (1080 + 1080 + 425) * tw, r_top + (120 + 150 + 186) * tw)  # コピー
+    text = wait_for(lambda: run("xclip", "-o", "-selection", "clipboard"), "the clipboard")
+    line = re.search(r"^1,\(無名\),‥,10 個,／,(\d\d 秒|\d+分 \d\d秒),‥,正解率＝,(\d+) %, \(10/(\d+)\)$",
+                     text, re.M)
+    assert line, "no results line in: " + text
+    k = int(line.group(3))
+    assert int(line.group(2)) == (2000 + k) // (2 * k), line.group(0)
+    print(line.group(0), "after", clicks, "clicks")
+    click(bar_left + (10800 + 330) * tw, top + (180 + 175) * tw)  # 終り
+    assert game.wait(10) == 0, "exit status %d" % game.returncode
+finally:
+    for p in reversed(procs):
+        p.kill()
