@@ -56,7 +56,7 @@ void benchMouseDown(const char* window, int widthPx, int heightPx, int count) {
     for (int i = 0; i < runs + 200; ++i) {
         if (!t->swthT || t->c == t->s2) {
             t->cmdStp_Click();
-            t.clickBoard(1000, 1000);
+            t.click(1000, 1000);
         }
         if (i % 100 == 0)
             QCoreApplication::processEvents();
@@ -75,7 +75,7 @@ void benchMouseDown(const char* window, int widthPx, int heightPx, int count) {
 void benchRepaint() {
     testing::TestBoard t;
     prepare(t, 1920, 1080, 50);
-    t.clickBoard(1000, 1000);
+    t.click(1000, 1000);
     t.clickDue();
     QImage image(t->form().size(), QImage::Format_ARGB32_Premultiplied);
     std::vector<double> times;
@@ -93,7 +93,8 @@ void benchRepaint() {
 // Candidates drawn by one placement pass, over many seeded passes with a
 // random click point.
 void benchDraws(const char* window, double width, double height, int count) {
-    testing::FakeRandom random(7);
+    testing::FakeRandom random;
+    random.engine.seed(7);
     std::array<int, engine::PositionCount> x{}, y{};
     std::vector<std::int64_t> draws;
     int bounded = 0;

@@ -14,9 +14,13 @@ using Kind = ui::DrawItem::Kind;
 
 namespace {
 
+// A figure as one line, so that a comparison shows every field.
+QString shape(Kind kind, double x1, double y1, double x2, double y2, ui::Colour c, int width) {
+    return QString::asprintf("%d (%g, %g) (%g, %g) w%d c%06x", int(kind), x1, y1, x2, y2, width,
+                             unsigned(c));
+}
 QString shape(const DrawItem& i) {
-    return QString::asprintf("%d (%g, %g) (%g, %g) w%d c%06x", int(i.kind), i.x1, i.y1, i.x2, i.y2,
-                             i.width, unsigned(i.colour));
+    return shape(i.kind, i.x1, i.y1, i.x2, i.y2, i.colour, i.width);
 }
 
 // Every number of the range drawn once after `skip` other texts, in ink at 24
@@ -34,15 +38,9 @@ void checkNumbers(TestBoard& t, int skip = 0) {
         QVERIFY(x >= 750 && x <= t->form().outerWidth() - 750);
         QVERIFY(y >= 750 && y <= t->form().outerHeight() - 750);
     }
-    QCOMPARE(shape(t.items(Kind::Ellipse).back()), shape({Kind::Ellipse,
-                                                          double(t->posX[t->s1 + t->s2]),
-                                                          double(t->posY[t->s1 + t->s2]),
-                                                          330,
-                                                          330,
-                                                          design::Ink,
-                                                          1,
-                                                          {},
-                                                          {}}));
+    const int last = t->s1 + t->s2;
+    QCOMPARE(shape(t.items(Kind::Ellipse).back()),
+             shape(Kind::Ellipse, t->posX[last], t->posY[last], 330, 330, design::Ink, 1));
 }
 
 } // namespace
@@ -77,16 +75,17 @@ private slots:
             if (i.kind != Kind::Text && mark.size() < 7)
                 mark << shape(i);
         const ui::Colour r = design::Red;
-        QCOMPARE(mark,
-                 (QStringList{
-                     shape({Kind::Ellipse, double(x), double(y), 320, 320, r, 2, {}, {}}),
-                     shape({Kind::Ellipse, x - 140., double(y), 75, 150, r, 2, {}, {}}),
-                     shape({Kind::Line, double(x), y - 140., double(x), y + 150., r, 2, {}, {}}),
-                     shape({Kind::Line, double(x), y + 20., x + 140., y - 140., r, 2, {}, {}}),
-                     shape({Kind::Line, x + 50., y - 20., x + 150., y + 150., r, 2, {}, {}}),
-                     shape({Kind::Line, x + 200., y - 150., x + 200., y + 40., r, 2, {}, {}}),
-                     shape({Kind::Line, x + 200., y + 100., x + 200., y + 150., r, 2, {}, {}}),
-                 }));
+        const auto L = Kind::Line;
+        // clang-format off
+        QCOMPARE(mark, QStringList({
+            shape(Kind::Ellipse, x, y, 320, 320, r, 2),                // around the number
+            shape(Kind::Ellipse, x - 140, y, 75, 150, r, 2),           // O
+            shape(L, x, y - 140, x, y + 150, r, 2),                    // K
+            shape(L, x, y + 20, x + 140, y - 140, r, 2),
+            shape(L, x + 50, y - 20, x + 150, y + 150, r, 2),
+            shape(L, x + 200, y - 150, x + 200, y + 40, r, 2),         // !
+            shape(L, x + 200, y + 100, x + 200, y + 150, r, 2)}));
+        // clang-format on
         checkNumbers(t);
 
         for (int hit = 1; hit < 10; ++hit) {

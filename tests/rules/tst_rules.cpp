@@ -24,103 +24,72 @@ private slots:
             QCOMPARE(ui::toInteger(value), expected);
     }
 
-    void aClickHitsStrictlyInsideTheChosenRadius_data() {
-        QTest::addColumn<bool>("wide");
-        QTest::addColumn<bool>("middle");
-        QTest::addColumn<double>("dx");
-        QTest::addColumn<double>("dy");
-        QTest::addColumn<bool>("hit");
-        QTest::newRow("narrow, just inside") << false << false << 349.9 << 0.0 << true;
-        QTest::newRow("narrow, exactly at the radius") << false << false << 0.0 << 350.0 << false;
-        QTest::newRow("narrow, diagonal inside") << false << false << 240.0 << 250.0 << true;
-        QTest::newRow("narrow, diagonal outside") << false << false << 250.0 << 250.0 << false;
-        QTest::newRow("middle, just inside") << false << true << 499.9 << 0.0 << true;
-        QTest::newRow("middle, at the radius") << false << true << 500.0 << 0.0 << false;
-        QTest::newRow("wide, just inside") << true << false << 699.9 << 0.0 << true;
-        QTest::newRow("wide, at the radius") << true << false << 0.0 << 700.0 << false;
-    }
     void aClickHitsStrictlyInsideTheChosenRadius() {
-        QFETCH(bool, wide);
-        QFETCH(bool, middle);
-        QFETCH(double, dx);
-        QFETCH(double, dy);
-        QFETCH(bool, hit);
-        QCOMPARE(engine::isHit(3000, 2000, 3000 + dx, 2000 - dy, engine::hitRadius(wide, middle)),
-                 hit);
+        // (wide selected, middle selected, distance x, distance y, hit)
+        for (auto [wide, middle, dx, dy, hit] : {std::tuple{false, false, 349.9, 0.0, true},
+                                                 {false, false, 0.0, 350.0, false},
+                                                 {false, false, 240.0, 250.0, true},
+                                                 {false, false, 250.0, 250.0, false},
+                                                 {false, true, 499.9, 0.0, true},
+                                                 {false, true, 500.0, 0.0, false},
+                                                 {true, false, 699.9, 0.0, true},
+                                                 {true, false, 0.0, 700.0, false}})
+            QCOMPARE(
+                engine::isHit(3000, 2000, 3000 + dx, 2000 - dy, engine::hitRadius(wide, middle)),
+                hit);
     }
 
     void theAlertColourIsWhiteOnReddishBackgroundsOnly() {
         using design::Red;
         using design::White;
-        const std::array<std::pair<ui::Colour, ui::Colour>, 10> rows = {{
-            {200, Red},
-            {201, White},
-            {255, White},
-            {256, Red},
-            {ui::RGB(255, 0, 128), White},
-            {ui::RGB(255, 128, 128), White},
-            {ui::RGB(255, 128, 64), White},
-            {ui::RGB(255, 128, 0), White},
-            {ui::RGB(255, 128, 65), Red},
-            {design::Pale, Red},
-        }};
+        // clang-format off
+        const std::pair<ui::Colour, ui::Colour> rows[] = {
+            {200, Red}, {201, White}, {255, White}, {256, Red}, {design::Pale, Red},
+            {ui::RGB(255, 0, 128), White}, {ui::RGB(255, 128, 128), White},
+            {ui::RGB(255, 128, 64), White}, {ui::RGB(255, 128, 0), White}, {ui::RGB(255, 128, 65), Red}};
+        // clang-format on
         for (auto [background, expected] : rows)
             QCOMPARE(engine::alertColour(background), expected);
     }
 
-    void aPlacementPassKeepsItsGapsAndMargins_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<QPoint>("clickPoint");
-        QTest::addColumn<QList<QPoint>>("candidates");
-        QTest::addColumn<int>("maxDraws");
-        QTest::addColumn<QPoint>("lastPlaced");
-        QTest::addColumn<int>("boundReached");
-        const QPoint click(5000, 3000);
-        QTest::newRow("499 from the click on both axes is too near")
-            << 0 << 0 << click << QList<QPoint>{{5499, 3499}, {8000, 5000}} << 100
-            << QPoint(8000, 5000) << 0;
-        QTest::newRow("500 on one axis is far enough")
-            << 7 << 7 << click << QList<QPoint>{{5500, 3000}} << 100 << QPoint(5500, 3000) << 0;
-        QTest::newRow("the first number of the pass is tested too")
-            << 3 << 4 << QPoint(9000, 5000)
-            << QList<QPoint>{{2000, 2000}, {2100, 2400}, {8000, 1000}} << 100 << QPoint(8000, 1000)
-            << 0;
-        QTest::newRow("centres reach the margins")
-            << 0 << 1 << click << QList<QPoint>{{750, 750}, {10250, 5250}} << 100
-            << QPoint(10250, 5250) << 0;
-        QTest::newRow("past the bound the farthest candidate is taken")
-            << 0 << 0 << click << QList<QPoint>{{5100, 3000}, {5300, 3100}, {5200, 3000}} << 3
-            << QPoint(5300, 3100) << 1;
-    }
     void aPlacementPassKeepsItsGapsAndMargins() {
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(QPoint, clickPoint);
-        QFETCH(QList<QPoint>, candidates);
-        QFETCH(int, maxDraws);
-        QFETCH(QPoint, lastPlaced);
-        QFETCH(int, boundReached);
-        // An 11000 x 6000 window: x = 750 + 9500 u, y = 750 + 4500 v.
-        std::deque<double> draws;
-        for (const QPoint& p : candidates) {
-            draws.push_back((p.x() - 750) / 9500.0);
-            draws.push_back((p.y() - 750) / 4500.0);
-        }
-        std::array<int, 101> x{}, y{};
-        const auto stats = engine::placementPass(
-            x, y, first, last, 11000, 6000, clickPoint.x(), clickPoint.y(),
-            [&draws] {
-                if (draws.empty())
-                    return 0.5;
-                const double v = draws.front();
-                draws.pop_front();
+        struct Row {
+            const char* name;
+            int first, last;
+            QPoint clickPoint;
+            QList<QPoint> candidates;
+            int maxDraws;
+            QPoint lastPlaced;
+            int boundReached;
+        };
+        const QPoint click(5000, 3000);
+        // clang-format off
+        const Row rows[] = {
+            {"499 on both axes is too near", 0, 0, click, {{5499, 3499}, {8000, 5000}}, 100, {8000, 5000}, 0},
+            {"500 on one axis is far enough", 7, 7, click, {{5500, 3000}}, 100, {5500, 3000}, 0},
+            {"the first of the pass is tested", 3, 4, {9000, 5000}, {{2000, 2000}, {2100, 2400}, {8000, 1000}}, 100, {8000, 1000}, 0},
+            {"centres reach the margins", 0, 1, click, {{750, 750}, {10250, 5250}}, 100, {10250, 5250}, 0},
+            {"past the bound the farthest is taken", 0, 0, click, {{5100, 3000}, {5300, 3100}, {5200, 3000}}, 3, {5300, 3100}, 1},
+        };
+        // clang-format on
+        for (const Row& r : rows) {
+            // An 11000 x 6000 window: x = 750 + 9500 u, y = 750 + 4500 v.
+            std::deque<double> draws;
+            for (const QPoint& p : r.candidates)
+                draws.insert(draws.end(), {(p.x() - 750) / 9500.0, (p.y() - 750) / 4500.0});
+            const auto next = [&draws] {
+                const double v = draws.empty() ? 0.5 : draws.front();
+                if (!draws.empty())
+                    draws.pop_front();
                 return v;
-            },
-            maxDraws);
-        QCOMPARE(QPoint(x[last], y[last]), lastPlaced);
-        QCOMPARE(stats.boundReached, boundReached);
-        QVERIFY(draws.empty());
+            };
+            std::array<int, 101> x{}, y{};
+            const auto stats =
+                engine::placementPass(x, y, r.first, r.last, 11000, 6000, r.clickPoint.x(),
+                                      r.clickPoint.y(), next, r.maxDraws);
+            QVERIFY2(QPoint(x[r.last], y[r.last]) == r.lastPlaced && draws.empty(), r.name);
+            QVERIFY2(stats.boundReached == r.boundReached, r.name);
+        }
     }
 
     void twoDigitNumbersStartFurtherLeft() {
@@ -129,22 +98,16 @@ private slots:
         QCOMPARE(engine::textLeftOfCentre(12), 380);
     }
 
-    void timeTexts_data() {
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("summary");
-        QTest::newRow("0") << 0 << u"0:00:00"_s << u"00 秒"_s;
-        QTest::newRow("59") << 59 << u"0:00:59"_s << u"59 秒"_s;
-        QTest::newRow("60") << 60 << u"0:01:00"_s << u"1分 00秒"_s;
-        QTest::newRow("3599") << 3599 << u"0:59:59"_s << u"59分 59秒"_s;
-        QTest::newRow("3723") << 3723 << u"1:02:03"_s << u"62分 03秒"_s;
-    }
     void timeTexts() {
-        QFETCH(int, seconds);
-        QFETCH(QString, label);
-        QFETCH(QString, summary);
-        QCOMPARE(results::elapsedText(seconds), label);
-        QCOMPARE(results::summaryTimeText(seconds), summary);
+        // (seconds, elapsed-time label, summary and results line)
+        for (auto [seconds, label, summary] : {std::tuple{0, u"0:00:00"_s, u"00 秒"_s},
+                                               {59, u"0:00:59"_s, u"59 秒"_s},
+                                               {60, u"0:01:00"_s, u"1分 00秒"_s},
+                                               {3599, u"0:59:59"_s, u"59分 59秒"_s},
+                                               {3723, u"1:02:03"_s, u"62分 03秒"_s}}) {
+            QCOMPARE(results::elapsedText(seconds), label);
+            QCOMPARE(results::summaryTimeText(seconds), summary);
+        }
     }
 
     void elapsedSecondsAreTruncated() {
