@@ -27,8 +27,8 @@ DESTDIR="$root" "$cmake_cmd" --install "$build" --prefix /usr >"$root/install.lo
 rm "$root/install.log"
 
 usr=$root/usr
-desktop=$usr/share/applications/junban.desktop
-icon=$usr/share/icons/hicolor/32x32/apps/junban.png
+desktop=$usr/share/applications/io.github.junban.desktop
+icon=$usr/share/icons/hicolor/32x32/apps/io.github.junban.png
 metainfo=$usr/share/metainfo/io.github.junban.metainfo.xml
 
 [ -x "$usr/bin/$binary" ] || fail "no executable /usr/bin/$binary"
@@ -37,13 +37,13 @@ for f in "$desktop" "$icon" "$metainfo"; do
 done
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [ "${exec_line%% *}" = "$binary" ] || fail "Exec= '$exec_line' does not start the installed $binary"
-[ "$(sed -n 's/^Icon=//p' "$desktop")" = junban ] || fail "Icon= names no installed icon"
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = io.github.junban ] || fail "Icon= names no installed icon"
 # The icon lies in the 32x32 folder: the PNG signature, then an IHDR of 32 x 32.
 [ "$(od -An -tx1 -N24 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a0000000d494844520000002000000020 ] ||
     fail "the icon is not a 32 x 32 PNG file"
 grep -q '<id>io.github.junban</id>' "$metainfo" || fail "the metainfo's id does not match its file name"
-grep -q '<launchable type="desktop-id">junban.desktop</launchable>' "$metainfo" ||
-    fail "the metainfo does not launch junban.desktop"
+grep -q '<launchable type="desktop-id">io.github.junban.desktop</launchable>' "$metainfo" ||
+    fail "the metainfo does not launch io.github.junban.desktop"
 grep -q "<binary>$binary</binary>" "$metainfo" || fail "the metainfo does not provide $binary"
 
 missing=()
