@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-asan bench setup build format clean
+.PHONY: run test test-asan bench package setup build format clean
 
 setup:
 	@./scripts/setup.sh
@@ -24,6 +24,10 @@ test-asan: setup
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJUNBAN_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
+# junban_<version>_<arch>.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
 
 bench: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
