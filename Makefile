@@ -2,36 +2,49 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=ON turns compiler warnings into errors, as CI builds.
+WERROR  ?= OFF
+CONFIGURE = cmake -S . $(CMAKE_FLAGS) -DJUNBAN_WERROR=$(WERROR)
 
-.PHONY: run test test-asan bench setup build format clean
+.PHONY: run test test-asan bench package setup build format clean
 
 setup:
 	@./scripts/setup.sh
 
+# The program and what it installs, without the tests.
 build: setup
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: setup
+	@$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target junban
 	./$(BUILD)/junban
 
-test: build
+test: setup
+	@$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Every test again, built with AddressSanitizer, UndefinedBehaviorSanitizer
 # and leak checking; any report fails the test that caused it.
 test-asan: setup
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DJUNBAN_SANITIZE=ON >/dev/null
+	@$(CONFIGURE) -B build-asan -DBUILD_TESTING=ON -DJUNBAN_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
-bench: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target junban_bench
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/junban_bench
+# junban_<version>_<arch>.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
 
-format:
+# A Release build of its own, so that it never rebuilds the one of run and test.
+bench: setup
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DJUNBAN_WERROR=$(WERROR) >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target junban_bench
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/junban_bench
+
+format: setup
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-bench

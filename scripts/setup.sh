@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs whatever the build, the game and the tests need from Debian's
-# packages. Does nothing when everything is already there; uses sudo when not
-# run as root.
+# Installs whatever the build, the game, the tests and every target of the
+# Makefile need from Debian's packages (librsvg2-bin renders the icons, dpkg-dev
+# and file let CPack compute the package's dependencies, lintian checks the
+# package, clang-format serves make format). Does nothing when everything is
+# already there; uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,7 @@ packages=(
     fonts-ipafont-gothic
     xvfb openbox xdotool xclip imagemagick x11-utils python3
     appstream desktop-file-utils
+    librsvg2-bin dpkg-dev file lintian clang-format
 )
 
 missing=()

@@ -9,7 +9,7 @@
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("junban"));
-    QApplication::setDesktopFileName(QStringLiteral("junban"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.junban"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/junban/junban.png")));
     ui::installFontSubstitutions({design::UiGothic, design::PGothic});
