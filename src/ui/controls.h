@@ -134,7 +134,8 @@ private:
     bool growsToFit_ = false;
 };
 
-// A push button whose face shows its back colour.
+// A push button whose face shows its back colour: one flat fill under a thin
+// raised bevel, sunken while pressed, whatever the application style.
 class CommandButton : public Control {
 public:
     void create(QWidget* parent) override;
@@ -150,7 +151,9 @@ protected:
     QString shownCaption() const override;
 };
 
-// An option button. The option buttons of one container are exclusive.
+// An option button. The option buttons of one container are exclusive. Its
+// whole rectangle shows its back colour; its circle stays whole within what
+// the container shows of the button.
 class OptionButton : public Control {
 public:
     void create(QWidget* parent) override;
