@@ -4,6 +4,7 @@
 #include "ui/services.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -107,9 +108,30 @@ protected:
     }
 };
 
+// The option buttons of one container, left to right.
+QList<QRadioButton*> groupOf(const QRadioButton* button) {
+    QList<QRadioButton*> group =
+        button->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(group.begin(), group.end(), [](const QWidget* a, const QWidget* b) {
+        return a->x() != b->x() ? a->x() < b->x() : a->y() < b->y();
+    });
+    return group;
+}
+
+// Makes a group of option buttons one stop of the keyboard order: its
+// selected button, or every button while none is selected.
+void setGroupTabStop(const QRadioButton* member) {
+    const QList<QRadioButton*> group = groupOf(member);
+    const bool anySelected = std::any_of(group.begin(), group.end(),
+                                         [](const QRadioButton* b) { return b->isChecked(); });
+    for (QRadioButton* b : group)
+        b->setFocusPolicy(!anySelected || b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 // An option button whose whole rectangle shows its back colour, with the
 // circle drawn whole and round inside the part of the button its container
-// shows (a designed button may reach below the bottom of its frame).
+// shows (a designed button may reach below the bottom of its frame). The
+// arrow keys move the selection within its group, each move a click.
 class OptionRadio final : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
@@ -134,6 +156,31 @@ protected:
     }
     // The whole rectangle takes clicks, not only the circle.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void focusInEvent(QFocusEvent* e) override {
+        QRadioButton::focusInEvent(e);
+        setGroupTabStop(this);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        int step = 0;
+        if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Up)
+            step = -1;
+        else if (e->key() == Qt::Key_Right || e->key() == Qt::Key_Down)
+            step = 1;
+        if (step == 0 || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QRadioButton::keyPressEvent(e);
+            return;
+        }
+        QList<QRadioButton*> group = groupOf(this);
+        group.removeIf([this](const QRadioButton* b) {
+            return b != this && (!b->isEnabled() || b->isHidden());
+        });
+        const qsizetype n = group.size();
+        QRadioButton* next = group.at((group.indexOf(this) + step + n) % n);
+        if (next == this)
+            return;
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
+    }
 };
 
 } // namespace
@@ -356,6 +403,7 @@ void OptionButton::create(QWidget* parent) {
         if (onClick && value())
             onClick();
     });
+    QObject::connect(radio, &QRadioButton::toggled, radio, [radio] { setGroupTabStop(radio); });
     attach(radio);
 }
 

@@ -153,7 +153,10 @@ protected:
 
 // An option button. The option buttons of one container are exclusive. Its
 // whole rectangle shows its back colour; its circle stays whole within what
-// the container shows of the button.
+// the container shows of the button. The option buttons of a container are one
+// stop of the keyboard order, on the selected button (on each while none is
+// selected); the arrow keys select the previous or next enabled button of
+// the container, left to right and round, as a click does.
 class OptionButton : public Control {
 public:
     void create(QWidget* parent) override;
