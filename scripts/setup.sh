@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
     xvfb openbox xdotool xclip imagemagick x11-utils python3
     appstream desktop-file-utils
     librsvg2-bin dpkg-dev file lintian clang-format

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("junban"));
@@ -13,4 +15,14 @@ void setUpApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/junban/junban.png")));
     ui::installFontSubstitutions({design::UiGothic, design::PGothic});
+
+    // Qt's own texts (the colour dialog, the text boxes' context menus) speak
+    // the game's language whatever the locale; without the translation file
+    // they stay in English.
+    auto* qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QStringLiteral("qtbase_ja"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The one set-up of the application object that the program, its tests and
-// its benchmark share: names, the Fusion style, the window icon and the
-// Japanese fonts behind the design font names. Call once, right after the
-// QApplication is constructed.
+// its benchmark share: names, the Fusion style, the window icon, the Japanese
+// fonts behind the design font names and Qt's own texts in Japanese. Call
+// once, right after the QApplication is constructed.
 void setUpApplication();

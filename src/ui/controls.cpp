@@ -4,13 +4,17 @@
 #include "ui/services.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -62,6 +66,121 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+};
+
+// A command button in the graphical style of the designs: one flat fill of
+// its back colour (the palette's Button colour) under a thin raised bevel,
+// sunken while pressed, a dotted focus rectangle inside the face while it has
+// the focus, and grey text while disabled. The application style would paint
+// a gradient instead, which hides the designed colour.
+class FaceButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        const QColor face = palette().color(QPalette::Button);
+        p.fillRect(r, face);
+        const bool sunken = isDown();
+        const QColor light(255, 255, 255), dark(64, 64, 64), shadow = face.darker(200);
+        // Outer edges one pixel, the inner shadow one pixel more.
+        const auto edges = [&p](const QRect& e, const QColor& topLeft, const QColor& bottomRight) {
+            p.fillRect(e.left(), e.top(), e.width(), 1, topLeft);
+            p.fillRect(e.left(), e.top(), 1, e.height(), topLeft);
+            p.fillRect(e.left(), e.bottom(), e.width(), 1, bottomRight);
+            p.fillRect(e.right(), e.top(), 1, e.height(), bottomRight);
+        };
+        if (sunken) {
+            edges(r, dark, light);
+            edges(r.adjusted(1, 1, -1, -1), shadow, face);
+        } else {
+            edges(r, light, dark);
+            edges(r.adjusted(1, 1, -1, -1), face, shadow);
+        }
+        if (hasFocus()) {
+            p.setPen(QPen(palette().color(QPalette::ButtonText), 0, Qt::DotLine));
+            p.drawRect(r.adjusted(3, 3, -4, -4));
+        }
+        p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(128, 128, 128));
+        p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
+
+// The option buttons of one container, left to right.
+QList<QRadioButton*> groupOf(const QRadioButton* button) {
+    QList<QRadioButton*> group =
+        button->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(group.begin(), group.end(), [](const QWidget* a, const QWidget* b) {
+        return a->x() != b->x() ? a->x() < b->x() : a->y() < b->y();
+    });
+    return group;
+}
+
+// Makes a group of option buttons one stop of the keyboard order: its
+// selected button, or every button while none is selected.
+void setGroupTabStop(const QRadioButton* member) {
+    const QList<QRadioButton*> group = groupOf(member);
+    const bool anySelected = std::any_of(group.begin(), group.end(),
+                                         [](const QRadioButton* b) { return b->isChecked(); });
+    for (QRadioButton* b : group)
+        b->setFocusPolicy(!anySelected || b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// An option button whose whole rectangle shows its back colour, with the
+// circle drawn whole and round inside the part of the button its container
+// shows (a designed button may reach below the bottom of its frame). The
+// arrow keys move the selection within its group, each move a click.
+class OptionRadio final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        const int shown = qBound(0, parentWidget()->height() - y(), height());
+        const int side =
+            std::min({style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &opt, this),
+                      width(), shown});
+        opt.rect = QRect(0, (shown - side) / 2, side, side);
+        style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &opt, &p, this);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = opt.rect;
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
+    }
+    // The whole rectangle takes clicks, not only the circle.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void focusInEvent(QFocusEvent* e) override {
+        QRadioButton::focusInEvent(e);
+        setGroupTabStop(this);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        int step = 0;
+        if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Up)
+            step = -1;
+        else if (e->key() == Qt::Key_Right || e->key() == Qt::Key_Down)
+            step = 1;
+        if (step == 0 || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QRadioButton::keyPressEvent(e);
+            return;
+        }
+        QList<QRadioButton*> group = groupOf(this);
+        group.removeIf([this](const QRadioButton* b) {
+            return b != this && (!b->isEnabled() || b->isHidden());
+        });
+        const qsizetype n = group.size();
+        QRadioButton* next = group.at((group.indexOf(this) + step + n) % n);
+        if (next == this)
+            return;
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
+    }
 };
 
 } // namespace
@@ -236,7 +355,7 @@ void Label::setTransparentForMouse(bool transparent) {
 // --- CommandButton -------------------------------------------------------
 
 void CommandButton::create(QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new FaceButton(parent);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (onClick)
@@ -276,12 +395,15 @@ void CommandButton::applyColours() {
 // --- OptionButton --------------------------------------------------------
 
 void OptionButton::create(QWidget* parent) {
-    auto* radio = new QRadioButton(parent);
+    auto* radio = new OptionRadio(parent);
     radio->setAutoFillBackground(true);
+    // The back colour is the palette's Window colour over the whole button.
+    radio->setBackgroundRole(QPalette::Window);
     QObject::connect(radio, &QRadioButton::clicked, radio, [this] {
         if (onClick && value())
             onClick();
     });
+    QObject::connect(radio, &QRadioButton::toggled, radio, [radio] { setGroupTabStop(radio); });
     attach(radio);
 }
 

@@ -134,7 +134,8 @@ private:
     bool growsToFit_ = false;
 };
 
-// A push button whose face shows its back colour.
+// A push button whose face shows its back colour: one flat fill under a thin
+// raised bevel, sunken while pressed, whatever the application style.
 class CommandButton : public Control {
 public:
     void create(QWidget* parent) override;
@@ -150,7 +151,12 @@ protected:
     QString shownCaption() const override;
 };
 
-// An option button. The option buttons of one container are exclusive.
+// An option button. The option buttons of one container are exclusive. Its
+// whole rectangle shows its back colour; its circle stays whole within what
+// the container shows of the button. The option buttons of a container are one
+// stop of the keyboard order, on the selected button (on each while none is
+// selected); the arrow keys select the previous or next enabled button of
+// the container, left to right and round, as a click does.
 class OptionButton : public Control {
 public:
     void create(QWidget* parent) override;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -136,8 +137,20 @@ void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shownOnce_ && !event->spontaneous()) {
         shownOnce_ = true;
+        if (QWindow* handle = windowHandle())
+            handle->installEventFilter(this);
         fireResize();
     }
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Some window managers (openbox among them) frame a window without moving
+    // or resizing its client area, so no event tells of the frame; the window
+    // is exposed only after it is framed, and then the outer size is known.
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        frameGeometry().size() != reportedOuter_)
+        fireResize();
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

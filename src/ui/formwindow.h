@@ -54,7 +54,8 @@ public:
     std::function<void(int button, int shift, double x, double y)> onMouseDown;
     // After every change of size or window state, and when first shown. An
     // outer size that changes only because the window manager's frame became
-    // known after mapping counts as a change of size. Runs nested inside a
+    // known after mapping (with a move, or only by the time the window is
+    // first exposed) counts as a change of size. Runs nested inside a
     // size change made by the handler itself, at most MaxResizeNesting deep.
     std::function<void()> onResize;
     static constexpr int MaxResizeNesting = 4;
@@ -69,6 +70,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fireResize();
