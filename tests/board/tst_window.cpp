@@ -131,6 +131,8 @@ private slots:
             QCOMPARE(c->backColor(), back);
         QVERIFY(t->form().backColor() == back && t->board().items().empty() && t->swthT);
         QCOMPARE(t->txt1.backColor(), design::Pale);
+        QTest::mouseClick(t->cmdCol1.button(), Qt::LeftButton); // cancelled
+        QCOMPARE(picker.lastInitial, back);
     }
 
     void theSoundButtonSwitchesTheHitBeep() {
