@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test test-asan bench setup build format clean
+.PHONY: run test test-asan bench bench-x setup build format clean
 
 setup:
 	@./scripts/setup.sh
@@ -29,6 +29,13 @@ bench: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target junban_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/junban_bench
+
+# Click-to-pixels latency in a real X server (Xvfb + openbox), at 1920 x 1080
+# and at 3840 x 2160 in one run.
+bench-x: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target junban junban_xlatency
+	./bench/xlatency.sh ./$(BUILD)/junban ./$(BUILD)/bench/junban_xlatency
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

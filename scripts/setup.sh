@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-ipafont-gothic
     xvfb openbox xdotool xclip imagemagick x11-utils
+    libx11-dev libxtst-dev libxdamage-dev
     appstream desktop-file-utils
 )
 
