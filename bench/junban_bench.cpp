@@ -4,9 +4,11 @@
 #include "application.h"
 #include "engine/placement.h"
 #include "support/board.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 
 #include <algorithm>
 #include <array>
@@ -70,11 +72,11 @@ void benchMouseDown(const char* window, int widthPx, int heightPx, int count) {
                 window, t->form().outerWidth(), t->form().outerHeight(), median(times));
 }
 
-// One full repaint of a 1920 x 1080-pixel board window with 50 numbers, its
-// circles and a hit mark on it, rendered into an image.
-void benchRepaint() {
+// One full repaint of a board window of the given client size with 50
+// numbers, its circles and a hit mark on it, rendered into an image.
+void benchRepaint(int widthPx, int heightPx) {
     testing::TestBoard t;
-    prepare(t, 1920, 1080, 50);
+    prepare(t, widthPx, heightPx, 50);
     t.click(1000, 1000);
     t.clickDue();
     QImage image(t->form().size(), QImage::Format_ARGB32_Premultiplied);
@@ -88,6 +90,48 @@ void benchRepaint() {
     }
     std::printf("full repaint, 50 numbers, %d x %d pixels (%zu drawn items): median %.3f ms\n",
                 image.width(), image.height(), t->board().items().size(), median(times));
+}
+
+// Sums the pixels of every region the window is asked to paint.
+class PaintedPixels final : public QObject {
+public:
+    long long pixels = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+                pixels += static_cast<long long>(r.width()) * r.height();
+        return false;
+    }
+};
+
+// The repaint work of one click on a board of 50 numbers: a miss, alternately
+// at two spots low on the board, clears the board and draws the miss word and
+// every number with its circle anew; timed is only the repaint that follows,
+// Qt painting the region the click damaged into the window's backing store.
+void benchClickRepaint(int widthPx, int heightPx) {
+    testing::TestBoard t;
+    prepare(t, widthPx, heightPx, 50);
+    t.click(1000, 1000);
+    QCoreApplication::processEvents();
+    PaintedPixels painted;
+    t->form().installEventFilter(&painted);
+    const double width = ui::pixelsToTwips(t->form().width());
+    const double low = ui::pixelsToTwips(t->form().height() - 12);
+    std::vector<double> times;
+    for (int i = 0; i < 520; ++i) {
+        t.click(width * (1 + i % 2) / 3, low);
+        if (i == 20)
+            painted.pixels = 0;
+        const Clock::time_point start = Clock::now();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const Clock::duration took = Clock::now() - start;
+        if (i >= 20)
+            times.push_back(ms(took));
+    }
+    std::printf("repaint after one click, 50 numbers, %d x %d pixels (%.0f pixels painted of "
+                "%d): median %.3f ms\n",
+                widthPx, heightPx, double(painted.pixels) / times.size(), widthPx * heightPx,
+                median(times));
 }
 
 // Candidates drawn by one placement pass, over many seeded passes with a
@@ -123,7 +167,10 @@ int main(int argc, char** argv) {
         benchMouseDown("minimum window", 0, 0, count);
         benchMouseDown("3840 x 2160-pixel window", 3840, 2160, count);
     }
-    benchRepaint();
+    benchRepaint(1920, 1080);
+    benchRepaint(3840, 2160);
+    benchClickRepaint(1920, 1080);
+    benchClickRepaint(3840, 2160);
     for (const int count : {10, 50}) {
         benchDraws("minimum window 11000 x 6000 twips", 11000, 6000, count);
         benchDraws("3840 x 2160-pixel window", 57600, 32400, count);

@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb openbox xdotool xclip imagemagick x11-utils python3
+    libx11-dev libxtst-dev libxdamage-dev
     appstream desktop-file-utils
     librsvg2-bin dpkg-dev file lintian clang-format
 )

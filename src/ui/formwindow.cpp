@@ -2,18 +2,23 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace ui {
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.changed = [this] {
-        update();
+    surface_.changed = [this](const QRectF& area) {
+        if (area.isNull())
+            damageAll_ = true;
+        addDamage(area.isNull() ? QRect() : coveringPixels(area, twipsPerPixel()));
     };
 }
 
@@ -94,13 +99,100 @@ double FormWindow::screenWidth() const {
 
 void FormWindow::setBackColor(Colour c) {
     surface_.setBackColor(c);
-    update();
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+namespace {
+
+// Beyond this many rectangles waiting for one repaint, the whole window is
+// repainted instead.
+constexpr std::size_t MaxDamageRects = 2000;
+// Damage is repainted in whole rows of RowPixels, and two stretches of one
+// row less than MergeGapPixels apart are repainted as one. A region splits
+// every rectangle at the top and bottom edges of the rectangles beside it,
+// and Qt, and the X server with its clip list, spend time on every rectangle
+// of it (the server clips each copy against the whole list); rows keep those
+// edges few. A click that moves 50 numbers on a 1920 x 1080 board repaints
+// some 100 rectangles covering 30 % of the board this way; the exact areas
+// would make some 700 rectangles covering 14 %, slower in both.
+constexpr int RowPixels = 64;
+constexpr int MergeGapPixels = 64;
+
+// The rows and stretches that cover every rectangle (none above the top
+// edge), as one region.
+QRegion inRows(const std::vector<QRect>& rects) {
+    std::map<int, std::vector<std::pair<int, int>>> rows; // row: [left, right) of each rectangle
+    for (const QRect& r : rects)
+        for (int row = r.top() / RowPixels; row <= r.bottom() / RowPixels; ++row)
+            rows[row].emplace_back(r.left(), r.right() + 1);
+    // Sorted by top, then left; no two overlap or touch, and those of one row
+    // share their top and height: what QRegion::setRects() takes as it is.
+    std::vector<QRect> banded;
+    for (auto& [row, stretches] : rows) {
+        std::sort(stretches.begin(), stretches.end());
+        auto [from, to] = stretches.front();
+        for (const auto& [left, right] : stretches) {
+            if (left > to + MergeGapPixels) {
+                banded.emplace_back(from, row * RowPixels, to - from, RowPixels);
+                from = left;
+            }
+            to = std::max(to, right);
+        }
+        banded.emplace_back(from, row * RowPixels, to - from, RowPixels);
+    }
+    QRegion region;
+    region.setRects(banded.data(), static_cast<int>(banded.size()));
+    return region;
+}
+
+} // namespace
+
+// Damage gathers in damage_ until Qt is about to repaint, and is handed to Qt
+// then as one region of a few rectangles: handing Qt each of the hundreds of
+// rectangles of a click would cost a region union apiece. To have Qt schedule
+// that repaint at all, the first damage asks it to repaint one pixel, unless
+// the window is hidden or cannot repaint yet, where Qt ignores the request
+// (and repaints everything once it can).
+void FormWindow::addDamage(const QRect& pixels) {
+    const QRect seen = pixels & rect();
+    if (!seen.isEmpty() && !damageAll_)
+        damage_.push_back(seen);
+    if (damage_.size() > MaxDamageRects) {
+        damageAll_ = true;
+        damage_.clear();
+    }
+    if (!repaintAsked_ && isVisible() && updatesEnabled() && !rect().isEmpty()) {
+        update(QRect(0, 0, 1, 1));
+        repaintAsked_ = true;
+    }
+}
+
+void FormWindow::passDamageToQt() {
+    if (damageAll_)
+        update();
+    else if (!damage_.empty())
+        update(inRows(damage_));
+    damage_.clear();
+    damageAll_ = false;
+    repaintAsked_ = false;
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest)
+        passDamageToQt();
+    return QWidget::event(event);
+}
+
+// Repaints the region Qt asks for (which it also clips the painter to): the
+// background there, then, in their order, the drawn items that reach into it.
+// Every other item leaves the region's pixels alone, so skipping it changes
+// nothing.
+void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(surface_.backColor()));
-    surface_.paint(painter, twipsPerPixel());
+    const QRegion& region = event->region();
+    const QColor back = toQColor(surface_.backColor());
+    for (const QRect& r : region)
+        painter.fillRect(r, back);
+    surface_.paint(painter, twipsPerPixel(), &region);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace ui {
 
@@ -63,6 +64,7 @@ public:
     std::function<void()> onClose;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -77,7 +79,15 @@ private:
     QSize frameExtra() const;
     void resizeClient(QSize size);
 
+    void addDamage(const QRect& pixels);
+    void passDamageToQt();
+
     Surface surface_;
+    // What the surface reported since the last repaint, in pixels; handed to
+    // Qt, merged, just before Qt repaints.
+    std::vector<QRect> damage_;
+    bool damageAll_ = false;
+    bool repaintAsked_ = false; // Qt has a repaint scheduled that will take damage_
     bool shownOnce_ = false;
     int resizeDepth_ = 0;
     int resizeEvents_ = 0;

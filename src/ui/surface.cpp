@@ -4,14 +4,47 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
+#include <QTextLayout>
+
+#include <cmath>
+#include <utility>
 
 namespace ui {
 
+namespace {
+
+// Anti-aliasing reaches up to a pixel beyond the geometry of a figure. The
+// glyphs of a text reach up to a pixel beyond their measured ink, and land up
+// to a pixel off when drawn at a fractional position.
+constexpr double SparePixels = 1.0;
+constexpr double SpareTextPixels = 2.0;
+// Texts measured before the cache starts afresh; the board prints far fewer.
+constexpr std::size_t MaxMeasuredTexts = 1024;
+
+} // namespace
+
+QRect coveringPixels(const QRectF& area, double twipsPerPixel) {
+    const auto down = [twipsPerPixel](double tw) {
+        return static_cast<int>(std::floor(tw / twipsPerPixel));
+    };
+    const auto up = [twipsPerPixel](double tw) {
+        return static_cast<int>(std::ceil(tw / twipsPerPixel));
+    };
+    return QRect(QPoint(down(area.left()), down(area.top())),
+                 QPoint(up(area.right()) - 1, up(area.bottom()) - 1));
+}
+
+std::size_t Surface::TextKeyHash::operator()(const TextKey& k) const {
+    return qHashMulti(0, k.font.name, k.font.size, k.font.bold, k.font.italic, k.text);
+}
+
 void Surface::cls() {
-    items_.clear();
+    const std::vector<DrawItem> erased = std::exchange(items_, {});
     currentX_ = 0;
     currentY_ = 0;
-    notify();
+    for (const DrawItem& item : erased)
+        notify(item.area);
 }
 
 void Surface::print(const QString& text) {
@@ -22,6 +55,13 @@ void Surface::print(const QString& text) {
     item.colour = foreColor_;
     item.text = text;
     item.font = font_;
+    item.shape = shapeOf(font_, text);
+    const double tpp = twipsPerPixel();
+    const QRectF extent = item.shape->extent;
+    item.area = QRectF(currentX_ + extent.x() * tpp, currentY_ + extent.y() * tpp,
+                       extent.width() * tpp, extent.height() * tpp)
+                    .adjusted(-SpareTextPixels * tpp, -SpareTextPixels * tpp, SpareTextPixels * tpp,
+                              SpareTextPixels * tpp);
     append(std::move(item));
 }
 
@@ -38,6 +78,10 @@ void Surface::line(double x1, double y1, double x2, double y2) {
     item.y2 = y2;
     item.colour = foreColor_;
     item.width = drawWidth_;
+    const double reach = (drawWidth_ / 2.0 + SparePixels) * twipsPerPixel();
+    item.area = QRectF(QPointF(x1, y1), QPointF(x2, y2))
+                    .normalized()
+                    .adjusted(-reach, -reach, reach, reach);
     append(std::move(item));
 }
 
@@ -56,25 +100,56 @@ void Surface::circle(double x, double y, double radius, std::optional<Colour> co
     }
     item.colour = colour.value_or(foreColor_);
     item.width = drawWidth_;
+    const double reach = (drawWidth_ / 2.0 + SparePixels) * twipsPerPixel();
+    item.area = QRectF(x - item.x2 - reach, y - item.y2 - reach, 2 * (item.x2 + reach),
+                       2 * (item.y2 + reach));
     append(std::move(item));
 }
 
 void Surface::setBackColor(Colour c) {
     backColor_ = c;
+    // The whole surface changes: no need to report each erased item.
+    items_.clear();
     cls();
+    notify(QRectF());
 }
 
 void Surface::append(DrawItem item) {
+    const QRectF area = item.area;
     items_.push_back(std::move(item));
-    notify();
+    notify(area);
 }
 
-void Surface::notify() const {
+void Surface::notify(const QRectF& area) const {
     if (changed)
-        changed();
+        changed(area);
 }
 
-void Surface::paint(QPainter& painter, double twipsPerPixel) const {
+std::shared_ptr<const TextShape> Surface::shapeOf(const FontSpec& font, const QString& text) {
+    if (shapes_.size() >= MaxMeasuredTexts)
+        shapes_.clear();
+    auto& shape = shapes_[TextKey{font, text}];
+    if (!shape) {
+        const QFont f = makeFont(font);
+        QTextLayout layout(text, f);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (line.isValid()) {
+            line.setNumColumns(static_cast<int>(text.size()));
+            line.setPosition(QPointF(0, -line.ascent()));
+        }
+        layout.endLayout();
+        const QFontMetricsF m(f);
+        shape = std::make_shared<const TextShape>(
+            TextShape{layout.glyphRuns(), m.boundingRect(text).translated(0, m.ascent())});
+    }
+    return shape;
+}
+
+void Surface::paint(QPainter& painter, double twipsPerPixel, const QRegion* only) const {
     const auto px = [twipsPerPixel](double tw) {
         return tw / twipsPerPixel;
     };
@@ -86,6 +161,12 @@ void Surface::paint(QPainter& painter, double twipsPerPixel) const {
     bool fontSet = false;
     qreal ascent = 0;
     for (const DrawItem& item : items_) {
+        if (only) {
+            const QRect pixels = coveringPixels(item.area, twipsPerPixel);
+            if (!only->intersects(pixels))
+                continue;
+            painter.setClipRect(pixels);
+        }
         QPen pen(toQColor(item.colour), item.width);
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
@@ -104,7 +185,10 @@ void Surface::paint(QPainter& painter, double twipsPerPixel) const {
                 painter.setFont(makeFont(fontSpec));
                 ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
             }
-            painter.drawText(QPointF(px(item.x1), px(item.y1) + ascent), item.text);
+            // The glyphs as laid out when the text was printed: drawing them
+            // does not shape the text again.
+            for (const QGlyphRun& run : item.shape->glyphs)
+                painter.drawGlyphRun(QPointF(px(item.x1), px(item.y1) + ascent), run);
             break;
         }
     }

@@ -2,15 +2,30 @@
 
 #include "ui/twips.h"
 
+#include <QGlyphRun>
+#include <QList>
+#include <QRectF>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
+class QRegion;
 
 namespace ui {
+
+// A text laid out once for its font: its glyphs along a baseline at y = 0,
+// starting at x = 0, and the pixels their ink may cover when the text's
+// top-left corner is at (0, 0). Blanks have no ink: " 7 " covers no more than
+// "7" does.
+struct TextShape {
+    QList<QGlyphRun> glyphs;
+    QRectF extent;
+};
 
 // One primitive of the display list. All coordinates are twips of the client
 // area; `width` is the line width in pixels.
@@ -21,13 +36,21 @@ struct DrawItem {
     double x2 = 0, y2 = 0; // Line: end; Ellipse: horizontal and vertical half-axes
     Colour colour = 0;
     int width = 1;
-    QString text;  // Text only
-    FontSpec font; // Text only
+    QString text;                           // Text only
+    FontSpec font;                          // Text only
+    std::shared_ptr<const TextShape> shape; // Text only
+    // Every twip of the client area that drawing the item may change: pen
+    // width, anti-aliasing and, for text, the glyphs' real extent included.
+    QRectF area;
 };
+
+// The whole pixels that cover an area given in twips, at `twipsPerPixel`.
+QRect coveringPixels(const QRectF& area, double twipsPerPixel);
 
 // The retained drawing surface of a window: drawing calls append primitives
 // to a display list, which the window replays on every repaint. Drawn output
-// therefore stays until cls() or a change of the background colour.
+// therefore stays until cls() or a change of the background colour. Every
+// change reports the area it touched, so that only that area is repainted.
 class Surface {
 public:
     // Erases everything drawn; the current position becomes (0, 0).
@@ -71,16 +94,35 @@ public:
     const std::vector<DrawItem>& items() const { return items_; }
 
     // Replays the display list; `twipsPerPixel` scales twips to the device.
-    void paint(QPainter& painter, double twipsPerPixel) const;
+    // With `only`, just the items whose covering pixels meet that region of
+    // the device, each clipped to its covering pixels: that leaves it as it
+    // is, and gives the painter a plain rectangle to clip to rather than a
+    // region of many (the painter's own clip keeps the items inside `only`).
+    void paint(QPainter& painter, double twipsPerPixel, const QRegion* only = nullptr) const;
 
-    // Called after every change of what the surface shows.
-    std::function<void()> changed;
+    // Called after every change of what the surface shows, with the area in
+    // twips that now shows differently: once for each item drawn, once for
+    // each item that cls() erases. A null rectangle stands for the whole
+    // surface (a new background colour).
+    std::function<void(const QRectF& area)> changed;
 
 private:
+    struct TextKey {
+        FontSpec font;
+        QString text;
+        bool operator==(const TextKey&) const = default;
+    };
+    struct TextKeyHash {
+        std::size_t operator()(const TextKey& k) const;
+    };
+
     void append(DrawItem item);
-    void notify() const;
+    void notify(const QRectF& area) const;
+    // The shape of a text in a font, laid out on first use.
+    std::shared_ptr<const TextShape> shapeOf(const FontSpec& font, const QString& text);
 
     std::vector<DrawItem> items_;
+    std::unordered_map<TextKey, std::shared_ptr<const TextShape>, TextKeyHash> shapes_;
     double currentX_ = 0, currentY_ = 0;
     Colour foreColor_ = 0;
     Colour backColor_ = RGB(255, 255, 255);
