@@ -52,9 +52,10 @@ double ms(Clock::duration d) {
 }
 
 // Reads the damage reports that arrive until the window has been quiet for
-// `quiet`, at most until `giveUp`. Returns the arrival of the last report that
-// touched the board below the command bar, or nothing.
-Clock::time_point lastBoardDamage(Clock::duration quiet, Clock::duration giveUp) {
+// `quiet` (with `awaitBoard`, quiet after a first report on the board), at
+// most for GiveUp. Returns the arrival of the last report that touched the
+// board below the command bar, or nothing.
+Clock::time_point lastBoardDamage(Clock::duration quiet, bool awaitBoard = false) {
     const Clock::time_point start = Clock::now();
     Clock::time_point last{}, lastAny = start;
     pollfd fd{ConnectionNumber(dpy), POLLIN, 0};
@@ -69,12 +70,13 @@ Clock::time_point lastBoardDamage(Clock::duration quiet, Clock::duration giveUp)
             if (d.area.y + d.area.height > BarBottom)
                 last = lastAny;
         }
+        const bool waiting = awaitBoard && last == Clock::time_point{};
+        const Clock::time_point until =
+            waiting ? start + GiveUp : std::min(lastAny + quiet, start + GiveUp);
         const Clock::time_point now = Clock::now();
-        if (now - lastAny >= quiet || now - start >= giveUp)
+        if (now >= until)
             return last;
-        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::min(quiet - (now - lastAny), giveUp - (now - start)));
-        poll(&fd, 1, static_cast<int>(wait.count()) + 1);
+        poll(&fd, 1, static_cast<int>(ms(until - now)) + 1);
     }
 }
 
@@ -99,7 +101,7 @@ void click(int x, int y) {
     press();
     XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
     XFlush(dpy);
-    lastBoardDamage(Quiet * 4, GiveUp);
+    lastBoardDamage(Quiet * 4, true);
 }
 
 // Left, right, top, bottom of the window manager's frame.
@@ -136,7 +138,7 @@ int main(int argc, char** argv) {
     }
     damage = XDamageCreate(dpy, board, XDamageReportBoundingBox);
     XSync(dpy, False);
-    lastBoardDamage(Quiet * 8, std::chrono::seconds(10)); // the start screen settles
+    lastBoardDamage(Quiet * 8); // the start screen settles
 
     XWindowAttributes a;
     XGetWindowAttributes(dpy, board, &a);
@@ -155,10 +157,10 @@ int main(int argc, char** argv) {
     const int warmUp = 6;
     for (int i = 0; i < clicks + warmUp; ++i) {
         moveTo(spotX[i % 2], spotY);
-        lastBoardDamage(Quiet, GiveUp);
+        lastBoardDamage(Quiet);
         const Clock::time_point pressed = Clock::now();
         press();
-        const Clock::time_point drawn = lastBoardDamage(Quiet, GiveUp);
+        const Clock::time_point drawn = lastBoardDamage(Quiet, true);
         XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
         XFlush(dpy);
         if (drawn == Clock::time_point{}) {
