@@ -54,7 +54,6 @@ PlacementStats placementPass(std::span<int> posX, std::span<int> posY, int first
             ++stats.boundReached;
         }
         stats.draws += drawsForNumber;
-        stats.worstNumberDraws = std::max(stats.worstNumberDraws, drawsForNumber);
     }
     return stats;
 }

@@ -26,7 +26,6 @@ constexpr int textLeftOfCentre(int n) {
 
 struct PlacementStats {
     std::int64_t draws = 0;   // candidates drawn in the whole pass
-    int worstNumberDraws = 0; // most candidates drawn for one number
     int boundReached = 0;     // numbers placed at their best candidate
 };
 

@@ -196,7 +196,6 @@ public:
     int selLength() const;
     void setSelLength(int length);
     QLineEdit* lineEdit() const { return line_; }
-    QPlainTextEdit* textEdit() const { return edit_; }
 
 protected:
     void applyColours() override;
