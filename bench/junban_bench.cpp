@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the game's hot paths, printed one figure a line. Run through
 // `make bench` (offscreen, Release). Every figure is a median over many runs.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // junban_xlatency <window> [clicks]: click-to-pixels latency of the board
 // window `window` (an X window id) of a running junban, in the X server named
 // by DISPLAY. bench/xlatency.sh starts the server, the window manager and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make bench-x: click-to-pixels latency of the game in a real X server.
 #   bench/xlatency.sh <junban> <junban_xlatency> [clicks]
 # For each screen (1920 x 1080, then 3840 x 2160, both at 96 DPI) it starts

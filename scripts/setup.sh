@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever the build, the game, the tests and every target of the
 # Makefile need from Debian's packages (librsvg2-bin renders the icons, dpkg-dev
 # and file let CPack compute the package's dependencies, lintian checks the

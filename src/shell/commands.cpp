@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frm1.h"
 
 // The colour commands share the one dialog, which opens on the colour chosen

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board repaints only the areas that changed. Whatever a player does, the
 // board on screen must then show exactly what its drawing painted whole shows.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the board shows of its retained drawing, read back as pixels.
 
 #include "design.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole games as a player plays them: clicks on the board, what each click
 // draws, the timer, the stop button and the summary with its results line.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls' look, read from their pixels, and the keyboard in the option groups.
 
 #include "design.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results window as a player uses it after games: open, reload, copy,
 // clear, edit, close, resize; and names that could break a results line.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board window as a player finds and handles it: start-up, the layout
 // after every resize, the range options, and the colour and sound commands.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One whole game of the real program in a real X server (Xvfb + openbox, 1280 x 720):
 find the numbers on screenshots and click them until the game ends, copy the
 results list from the results window, read it back from the clipboard, end

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_package.sh CPACK BUILD_DIR: packs BUILD_DIR into a Debian package in a
 # scratch folder; lintian must find no error; the package must hold exactly the
 # files a desktop needs and depend on Qt and the Japanese font; the unpacked

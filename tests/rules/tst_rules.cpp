@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pure rules, without a window system: one row per boundary that matters.
 
 #include "design.h"

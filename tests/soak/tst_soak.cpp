@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long, seeded run of random player actions over both windows, with the
 // game's invariants checked after every event. JUNBAN_SOAK_SEED and
 // JUNBAN_SOAK_EVENTS repeat or lengthen a run.
