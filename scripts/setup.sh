@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6sql6-sqlite libgl-dev
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb openbox xdotool xclip imagemagick x11-utils python3
     libx11-dev libxtst-dev libxdamage-dev
