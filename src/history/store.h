@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "history/game.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace history {
+
+// Which games a query returns: one player or all, one count or all.
+struct Filter {
+    std::optional<QString> name; // nullopt: every player
+    std::optional<int> count;    // nullopt: every count
+};
+
+// The kept games: one SQLite file (table `games`, schema version in
+// `PRAGMA user_version`, WAL journal, a busy timeout so that two running
+// copies both keep every game). Each Store is one connection, used on the
+// thread that created it.
+//
+// Opening never fails the caller: a folder that cannot be created or written
+// leaves the store Unavailable; a file that is not a database (or is damaged)
+// is renamed aside to `<file>.broken-<date-time>` and a new one started; a
+// file written by a newer version of the program is opened ReadOnly. `notice()`
+// says each of these in the player's language.
+class Store {
+public:
+    enum class State { Ready, ReadOnly, Unavailable };
+
+    explicit Store(const QString& path);
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    // $XDG_DATA_HOME/junban/history.sqlite (through QStandardPaths).
+    static QString defaultPath();
+
+    State state() const;
+    QString path() const;
+    // What the history window should tell the player about this file, or
+    // empty: cannot be kept (and where it tried), set aside (and where to),
+    // written by a newer version (read-only).
+    QString notice() const;
+
+    // Writes one game in one transaction; false when it could not (busy past
+    // the timeout, read-only, unavailable): the caller keeps it and tries again.
+    bool record(const Game& game);
+
+    // Every name in the history, sorted.
+    QStringList names() const;
+    // The count of the game finished last, if any.
+    std::optional<int> lastCount() const;
+    // The games that pass the filter, in the order they were played.
+    QList<Game> games(const Filter& filter) const;
+    // Deletes the games with these ids; false when nothing could be deleted.
+    bool remove(const QList<qint64>& ids);
+
+private:
+    struct Private;
+    Private* d;
+};
+
+} // namespace history
