@@ -3,6 +3,7 @@
 #include "frm1.h"
 
 #include "design.h"
+#include "history/historywindow.h"
 #include "results/frm2.h"
 #include "ui/fonts.h"
 
@@ -152,6 +153,7 @@ void Frm1::connectHandlers() {
     // the results window closes with it and the event loop stops.
     form_->onClose = [this] {
         frm2_.reset();
+        history_.reset();
         QApplication::quit();
     };
     cmdStp.onClick = [this] {

@@ -13,6 +13,9 @@
 namespace results {
 class Frm2;
 }
+namespace history {
+class HistoryWindow;
+}
 
 // The board window: the one place where the subsystems meet. It holds the
 // board variables (inherited, so the handlers read them by name), the
@@ -42,6 +45,10 @@ public:
     const ui::Services& services() const { return services_; }
     // The results window while it is open, else null.
     results::Frm2* frm2() const;
+    // The history window once it has been opened, else null.
+    history::HistoryWindow* historyWindow() const { return history_.get(); }
+    // Opens the history window (history/), or brings it to the front.
+    void showHistory();
 
     // --- controls, named as designed ---------------------------------------
     ui::Frame fra0{true};
@@ -100,5 +107,6 @@ private:
 
     ui::Services services_;
     std::unique_ptr<ui::FormWindow> form_;
-    std::unique_ptr<results::Frm2> frm2_; // the results window while it is open
+    std::unique_ptr<results::Frm2> frm2_;             // the results window while it is open
+    std::unique_ptr<history::HistoryWindow> history_; // from its first opening to the end
 };
