@@ -10,6 +10,9 @@
 #include <array>
 #include <memory>
 
+namespace history {
+class Recorder;
+}
 namespace results {
 class Frm2;
 }
@@ -42,6 +45,9 @@ public:
     const ui::Services& services() const { return services_; }
     // The results window while it is open, else null.
     results::Frm2* frm2() const;
+    // Keeps every finished game in services().historyFile; made at first use,
+    // and it opens nothing before the first game is handed to it.
+    history::Recorder& recorder();
 
     // --- controls, named as designed ---------------------------------------
     ui::Frame fra0{true};
@@ -101,4 +107,5 @@ private:
     ui::Services services_;
     std::unique_ptr<ui::FormWindow> form_;
     std::unique_ptr<results::Frm2> frm2_; // the results window while it is open
+    std::unique_ptr<history::Recorder> recorder_;
 };
