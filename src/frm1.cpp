@@ -4,6 +4,7 @@
 
 #include "design.h"
 #include "history/historywindow.h"
+#include "history/recorder.h"
 #include "results/frm2.h"
 #include "ui/fonts.h"
 
@@ -22,6 +23,12 @@ Frm1::Frm1(ui::Services services) : services_(services), form_(std::make_unique<
 }
 
 Frm1::~Frm1() = default;
+
+history::Recorder& Frm1::recorder() {
+    if (!recorder_)
+        recorder_ = std::make_unique<history::Recorder>(services_.historyFile);
+    return *recorder_;
+}
 
 void Frm1::show() {
     form_->show();

@@ -100,22 +100,19 @@ QList<double> ys(const QXYSeries* s) {
 
 class HistoryTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
+    QTemporaryDir home_; // the data folder lies in it
     QString path_;
 
 private slots:
     void initTestCase() {
-        // A scratch home: the test-mode data folder lies under it.
-        qputenv("HOME", home_.path().toUtf8());
         QStandardPaths::setTestModeEnabled(true);
-        path_ = history::Store::defaultPath();
-        QVERIFY(path_.startsWith(home_.path()));
+        path_ = home_.filePath(u"junban/history.sqlite"_s);
     }
 
     void init() { QDir(QFileInfo(path_).path()).removeRecursively(); }
 
     void aGameShowsAsItsResultsLineSaysAndTheWindowFollowsNewGames() {
-        TestBoard t;
+        TestBoard t(true, path_);
         t->txt1.lineEdit()->setText(u"花子"_s);
         t.playGame(2, 65);
         QCOMPARE(t->Itiran, u"\r\n1,(花子),‥,10 個,／,1分 05秒,‥,正解率＝,83 %, (10/12)"_s);
@@ -151,7 +148,7 @@ private slots:
                   game(u"A"_s, 10, 35'000), game(u"B"_s, 20, 50'000, 40)})
                 QVERIFY(store.record(g));
         }
-        TestBoard t;
+        TestBoard t(true, path_);
         t->txt1.lineEdit()->setText(u"A"_s);
         HistoryWindow& w = openHistory(t);
         QCOMPARE(w.playerBox->count(), 3); // すべて, A, B
@@ -188,7 +185,7 @@ private slots:
             for (int i = 1; i <= 4; ++i)
                 QVERIFY(store.record(game(u"名,\"前\""_s, 10, i * 1000)));
         }
-        TestBoard t;
+        TestBoard t(true, path_);
         HistoryWindow& w = openHistory(t);
         QVERIFY(!w.cmdSakujo.enabled());
         w.table->selectRow(0);
@@ -239,7 +236,7 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(4096, 'x')) > 0);
         broken.close();
         {
-            TestBoard t;
+            TestBoard t(true, path_);
             HistoryWindow& w = openHistory(t);
             QVERIFY(w.notice->isVisible() && !w.notice->text().isEmpty());
             QTest::keyClick(&w, Qt::Key_Escape);
@@ -251,7 +248,7 @@ private slots:
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        TestBoard t;
+        TestBoard t(true, path_);
         t.playGame();
         QCOMPARE(t->gameNo, 1);
         HistoryWindow& w = openHistory(t);
@@ -262,7 +259,7 @@ private slots:
     }
 
     void theResultsWindowGainsAFifthButtonLastInTheKeyboardOrder() {
-        TestBoard t;
+        TestBoard t(true, path_);
         press(t->cmdHyou);
         results::Frm2& r = *t->frm2();
         QCOMPARE(r.fra3.width(), 4932.0);
