@@ -3,13 +3,14 @@
 # Installs whatever the build, the game, the tests and every target of the
 # Makefile need from Debian's packages (librsvg2-bin renders the icons, dpkg-dev
 # and file let CPack compute the package's dependencies, lintian checks the
-# package, clang-format serves make format). Does nothing when everything is
+# package, clang-format serves make format; Qt Charts' CMake files need those
+# of Qt OpenGL, from libqt6opengl6-dev). Does nothing when everything is
 # already there; uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6sql6-sqlite libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb openbox xdotool xclip imagemagick x11-utils python3
     libx11-dev libxtst-dev libxdamage-dev
