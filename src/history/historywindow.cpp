@@ -17,10 +17,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -155,7 +155,6 @@ void HistoryWindow::buildControls() {
     cmdTojir.onClick = [this] {
         close();
     };
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 void HistoryWindow::open() {
@@ -174,6 +173,14 @@ void HistoryWindow::open() {
     show();
     raise();
     activateWindow();
+}
+
+// Esc closes the window, from whichever control leaves the key unused.
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HistoryWindow::refresh() {

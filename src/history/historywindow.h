@@ -61,6 +61,9 @@ public:
     ui::CommandButton cmdSakujo;
     ui::CommandButton cmdTojir;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     Filter filter() const;

@@ -17,9 +17,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScatterSeries>
 #include <QStandardPaths>
 #include <QTableView>
