@@ -5,6 +5,7 @@
 
 #include "application.h"
 #include "engine/placement.h"
+#include "historybench.h"
 #include "support/board.h"
 #include "ui/twips.h"
 
@@ -177,5 +178,6 @@ int main(int argc, char** argv) {
         benchDraws("minimum window 11000 x 6000 twips", 11000, 6000, count);
         benchDraws("3840 x 2160-pixel window", 57600, 32400, count);
     }
+    benchHistoryWindow();
     return 0;
 }

@@ -29,6 +29,34 @@ const QColor CountColours[ProgressChart::Counts] = {QColor(0, 0, 192), QColor(0,
 
 // Markers on every game only while they stay apart.
 constexpr int MaxMarkedGames = 100;
+// Few plots are this many pixels wide: a longer series is thinned to this many
+// runs of games, each drawn by its lowest and its highest point.
+constexpr int MaxRuns = 250;
+
+// `points` thinned to the lowest and the highest point of each of MaxRuns
+// runs of consecutive points, in their order; the line drawn looks the same
+// and ten thousand games draw as fast as two thousand.
+QList<QPointF> thinned(const QList<QPointF>& points) {
+    if (points.size() <= 2 * MaxRuns)
+        return points;
+    QList<QPointF> out;
+    out.reserve(2 * MaxRuns);
+    for (int run = 0; run < MaxRuns; ++run) {
+        const qsizetype from = points.size() * run / MaxRuns;
+        const qsizetype to = points.size() * (run + 1) / MaxRuns;
+        qsizetype low = from, high = from;
+        for (qsizetype i = from + 1; i < to; ++i) {
+            if (points[i].y() < points[low].y())
+                low = i;
+            if (points[i].y() > points[high].y())
+                high = i;
+        }
+        out.append(points[std::min(low, high)]);
+        if (low != high)
+            out.append(points[std::max(low, high)]);
+    }
+    return out;
+}
 
 int countSlot(int count) {
     return std::clamp(count / 10 - 1, 0, ProgressChart::Counts - 1);
@@ -47,11 +75,15 @@ QList<QPointF> runningMedian(const QList<QPointF>& points) {
     QList<QPointF> out;
     out.reserve(points.size());
     for (qsizetype i = 0; i < points.size(); ++i) {
-        double window[5];
+        // The last five values, kept sorted as they go in.
+        std::array<double, 5> window{};
         int n = 0;
-        for (qsizetype j = std::max<qsizetype>(0, i - 4); j <= i; ++j)
-            window[n++] = points[j].y();
-        std::sort(window, window + n);
+        for (qsizetype j = std::max<qsizetype>(0, i - 4); j <= i; ++j) {
+            int at = n++;
+            for (; at > 0 && window[at - 1] > points[j].y(); --at)
+                window[at] = window[at - 1];
+            window[at] = points[j].y();
+        }
         const double median = n % 2 ? window[n / 2] : (window[n / 2 - 1] + window[n / 2]) / 2;
         out.append(QPointF(points[i].x(), median));
     }
@@ -142,8 +174,8 @@ void ProgressChart::setGames(const QList<Game>& games) {
     for (int i = 0; i < Counts; ++i) {
         const bool shown = !timePoints[i].isEmpty();
         times[i]->setPointsVisible(games.size() <= MaxMarkedGames);
-        times[i]->replace(timePoints[i]);
-        medians[i]->replace(runningMedian(timePoints[i]));
+        times[i]->replace(thinned(timePoints[i]));
+        medians[i]->replace(thinned(runningMedian(timePoints[i])));
         times[i]->setVisible(shown);
         medians[i]->setVisible(shown);
         // One legend entry stands for the medians of every count.
@@ -153,9 +185,12 @@ void ProgressChart::setGames(const QList<Game>& games) {
         if (bestAt[i] >= 0)
             bestPoints.append(timePoints[i][bestAt[i]]);
     }
+    // Smooth lines only while they are few: the raster engine draws thousands
+    // of antialiased segments many times slower.
+    setRenderHint(QPainter::Antialiasing, games.size() <= 2 * MaxRuns);
     best->replace(bestPoints);
     best->setVisible(!bestPoints.isEmpty());
-    rate->replace(ratePoints);
+    rate->replace(thinned(ratePoints));
     rate->setVisible(!ratePoints.isEmpty());
 
     // Whole-numbered ticks, about ten of them.

@@ -220,8 +220,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines.size(), 4); // header, two games, the end of the last line
-        QVERIFY(lines[1].contains("3000") || lines[1].contains(",3,") || lines[1].contains("03"));
-        QVERIFY(lines[1].contains("\"名,\"\"前\"\"\""));
+        QVERIFY(lines[1].contains(",\"名,\"\"前\"\"\",") && lines[1].contains(",3.000,"));
+        QVERIFY(lines[2].contains(",1.000,")); // as the table shows them, newest first
 
         // A file that cannot be written: the player is told, in Japanese.
         w.chooseFile = [&](const QString&) {
