@@ -16,6 +16,14 @@
 // lowest of them, and a repaint made of many rectangles does not flood the
 // probe (and the server) with one report per rectangle.
 // Prints one line: "<median ms> <p90 ms> <clicks timed>".
+//
+// junban_xlatency <window> final [games]: the final hit beside an ordinary
+// hit. It plays whole games of the 10 numbers the game starts with, finding
+// the numbers on the window's pixels (pure ink of the board's colour) and
+// learning each number's look from the hits of the first game; a hit is
+// known by the next-number label it changes, a final hit by the board it
+// clears.
+// Prints "<ordinary hit median ms> <final hit median ms> <games timed>".
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -24,11 +32,17 @@
 
 #include <poll.h>
 
+#include <X11/Xutil.h>
+
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -123,15 +137,162 @@ std::vector<long> frameExtents() {
     return extents;
 }
 
+// The board's pixels below the command bar, as 0xRRGGBB values.
+struct Shot {
+    int width = 0, height = 0;
+    std::vector<unsigned long> pixels;
+    unsigned long at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Shot shoot() {
+    XWindowAttributes a;
+    XGetWindowAttributes(dpy, board, &a);
+    Shot s;
+    s.width = a.width;
+    s.height = a.height;
+    XImage* image = XGetImage(dpy, board, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    s.pixels.resize(std::size_t(a.width) * a.height);
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            s.pixels[std::size_t(y) * a.width + x] = XGetPixel(image, x, y);
+    XDestroyImage(image);
+    return s;
+}
+
+constexpr unsigned long Ink = 0x0000c0; // the numbers' colour
+constexpr int InnerRadius = 18;         // pixels of the digits, inside the circle (22 pixels)
+
+// A number on the board: its centre and its digits' ink, relative to the centre.
+struct Number {
+    double x = 0, y = 0;
+    std::vector<std::pair<int, int>> ink;
+};
+
+std::vector<Number> numbers(const Shot& s) {
+    struct Box {
+        int l, t, r, b;
+    };
+    std::vector<Box> boxes;
+    for (int y = BarBottom + 4; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            if (s.at(x, y) != Ink)
+                continue;
+            auto near = std::find_if(boxes.begin(), boxes.end(), [&](const Box& b) {
+                return x > b.l - 30 && x < b.r + 30 && y > b.t - 30 && y < b.b + 30;
+            });
+            if (near == boxes.end())
+                boxes.push_back({x, y, x, y});
+            else
+                *near = {std::min(near->l, x), std::min(near->t, y), std::max(near->r, x),
+                         std::max(near->b, y)};
+        }
+    std::vector<Number> out;
+    for (const Box& b : boxes) {
+        Number n{(b.l + b.r) / 2.0, (b.t + b.b) / 2.0, {}};
+        for (int y = b.t; y <= b.b; ++y)
+            for (int x = b.l; x <= b.r; ++x)
+                if (s.at(x, y) == Ink && std::hypot(x - n.x, y - n.y) < InnerRadius)
+                    n.ink.emplace_back(std::lround(x - n.x), std::lround(y - n.y));
+        out.push_back(std::move(n));
+    }
+    return out;
+}
+
+// How alike two numbers look, 0 .. 1: the share of the ink of each that has
+// ink of the other within a pixel, the smaller of the two shares.
+double likeness(const Number& a, const Number& b) {
+    const auto covered = [](const Number& p, const Number& q) {
+        if (p.ink.empty())
+            return 0.0;
+        int n = 0;
+        for (const auto& [x, y] : p.ink)
+            n += std::any_of(q.ink.begin(), q.ink.end(), [&](const auto& o) {
+                return std::abs(o.first - x) <= 1 && std::abs(o.second - y) <= 1;
+            });
+        return double(n) / p.ink.size();
+    };
+    return std::min(covered(a, b), covered(b, a));
+}
+
+// Whether the pixels of the next-number label (left, right in pixels, down
+// to the bottom of the bar) differ between two shots.
+bool labelChanged(const Shot& a, const Shot& b, int left, int right) {
+    for (int y = 0; y < BarBottom; ++y)
+        for (int x = std::max(left, 0); x < std::min(right, a.width); ++x)
+            if (a.at(x, y) != b.at(x, y))
+                return true;
+    return false;
+}
+
+double medianOf(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+int finalHits(int games, int labelLeft, int labelRight) {
+    XWindowAttributes a;
+    XGetWindowAttributes(dpy, board, &a);
+    std::array<std::optional<Number>, 10> looks; // by position in the range
+    std::vector<double> ordinary, final;
+    std::mt19937 random(7);
+    for (int game = 0; game <= games; ++game) { // game 0 learns the numbers, untimed
+        click(a.width / 2, a.height - 12);      // the start click
+        for (int due = 0; due < 10;) {
+            const Shot before = shoot();
+            const std::vector<Number> found = numbers(before);
+            if (found.size() != 10) {
+                std::fprintf(stderr, "found %zu numbers on the board, not 10\n", found.size());
+                return 1;
+            }
+            // The number that looks most like the one due, else one that
+            // looks least like any number already known.
+            std::vector<double> score(found.size());
+            for (std::size_t i = 0; i < found.size(); ++i) {
+                if (looks[due]) {
+                    score[i] = likeness(found[i], *looks[due]);
+                } else {
+                    double known = 0;
+                    for (const auto& l : looks)
+                        if (l)
+                            known = std::max(known, likeness(found[i], *l));
+                    score[i] = 1 - known + std::uniform_real_distribution<>(0, 0.05)(random);
+                }
+            }
+            const std::size_t pick = std::max_element(score.begin(), score.end()) - score.begin();
+            moveTo(std::lround(found[pick].x), std::lround(found[pick].y));
+            lastBoardDamage(Quiet);
+            const Clock::time_point pressed = Clock::now();
+            press();
+            const Clock::time_point drawn = lastBoardDamage(Quiet, true);
+            XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
+            XFlush(dpy);
+            const Shot after = shoot();
+            const bool last = due == 9 && numbers(after).empty();
+            if (!last && !labelChanged(before, after, labelLeft, labelRight))
+                continue; // a miss: the numbers are placed anew
+            looks[due] = found[pick];
+            if (game > 0)
+                (last ? final : ordinary).push_back(ms(drawn - pressed));
+            ++due;
+        }
+    }
+    std::printf("%.2f %.2f %zu\n", medianOf(ordinary), medianOf(final), final.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2 || !(dpy = XOpenDisplay(nullptr))) {
-        std::fprintf(stderr, "usage: junban_xlatency <window id> [clicks], with DISPLAY set\n");
+        std::fprintf(
+            stderr,
+            "usage: junban_xlatency <window id> [final] [clicks or games], with DISPLAY set\n");
         return 1;
     }
     board = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
-    const int clicks = argc > 2 ? std::atoi(argv[2]) : 80;
+    const bool finalMode = argc > 2 && std::string(argv[2]) == "final";
+    const char* count = argc > (finalMode ? 3 : 2) ? argv[finalMode ? 3 : 2] : nullptr;
+    const int clicks = count ? std::atoi(count) : finalMode ? 15 : 80;
     int eventBase, errorBase, major, minor;
     if (!XTestQueryExtension(dpy, &eventBase, &errorBase, &major, &minor) ||
         !XDamageQueryExtension(dpy, &damageEvent, &errorBase)) {
@@ -147,6 +308,10 @@ int main(int argc, char** argv) {
     const std::vector<long> frame = frameExtents();
     const double outerWidth = (a.width + frame[0] + frame[1]) * TwipsPerPixel;
     const double barLeft = float(outerWidth) / 2 - BarWidth / 2 - 50;
+    // The next-number label: 2060 .. 2945 twips into the bar.
+    if (finalMode)
+        return finalHits(clicks, std::lround((barLeft + 2060) / TwipsPerPixel),
+                         std::lround((barLeft + 2945) / TwipsPerPixel));
     // The option button of 50 numbers: 1080 twips into the count frame, which
     // lies 5850 twips into the bar; the button is 200 x 250 twips at top 240.
     click(std::lround((barLeft + 5850 + 1080 + 100) / TwipsPerPixel),

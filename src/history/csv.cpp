@@ -63,18 +63,21 @@ QByteArray toCsv(const QList<Game>& games) {
 }
 
 bool writeCsv(const QString& path, const QList<Game>& games, QString* error) {
+    const QByteArray bytes = toCsv(games);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(toCsv(games)) >= 0 && file.commit())
+    const bool opened = file.open(QIODevice::WriteOnly);
+    // A short write (a full disk) is no error of its own: only the count tells.
+    const bool whole = opened && file.write(bytes) == bytes.size();
+    if (whole && file.commit())
         return true;
     if (!error)
         return false;
-    const QFileInfo info(path);
     QString why;
-    if (!info.absoluteDir().exists())
+    if (!QFileInfo(path).absoluteDir().exists())
         why = QStringLiteral("フォルダがありません");
-    else if (file.error() == QFileDevice::OpenError)
+    else if (!opened)
         why = QStringLiteral("ファイルを作れません。書き込みの権限と名前を確かめてください");
-    else if (file.error() == QFileDevice::WriteError)
+    else if (!whole || file.error() == QFileDevice::WriteError)
         why = QStringLiteral("書き込めません。ディスクの空きを確かめてください");
     else
         why = QStringLiteral("ファイルを置き換えられません");

@@ -20,7 +20,7 @@ namespace {
 // The version of the table this program writes.
 constexpr int SchemaVersion = 1;
 // How long a write waits for another running copy before the row is kept back.
-constexpr int BusyTimeoutMs = 5000;
+QAtomicInteger<int> busyTimeoutMs = 5000;
 
 // SQLite's result codes of a file that is no database or a damaged one.
 const QString SqliteCorrupt = QStringLiteral("11");
@@ -75,7 +75,7 @@ bool Store::Private::exec(const QString& sql, QSqlError* error) {
 
 bool Store::Private::open() {
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs.loadRelaxed()));
     return db.open();
 }
 
@@ -198,6 +198,8 @@ QString Store::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/junban/history.sqlite");
 }
+
+void Store::setBusyTimeout(int ms) { busyTimeoutMs.storeRelaxed(ms); }
 
 Store::State Store::state() const {
     return d->state;

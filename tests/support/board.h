@@ -17,7 +17,7 @@ struct TestBoard {
     FakeServices fakes;
     std::unique_ptr<Frm1> frm;
 
-    // `historyFile`: where finished games are kept; empty keeps none.
+    // `historyFile`: where the board keeps its finished games (none if empty).
     explicit TestBoard(bool showWindow = true, const QString& historyFile = {});
     Frm1& operator*() { return *frm; }
     Frm1* operator->() { return frm.get(); }

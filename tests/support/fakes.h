@@ -74,7 +74,7 @@ struct FakeServices {
     FakeBeeper beeper;
     FakeClipboard clipboard;
     FakeColorPicker colorPicker;
-    QString historyFile; // empty: no game is kept
+    QString historyFile; // empty: the games are not kept
     ui::Services services() {
         return {&clock, &random, &beeper, &clipboard, &colorPicker, historyFile};
     }
