@@ -100,7 +100,7 @@ QList<double> ys(const QXYSeries* s) {
 
 } // namespace
 
-class HistoryTest : public QObject {
+class HistoryWindowTest : public QObject {
     Q_OBJECT
     QTemporaryDir home_; // the data folder lies in it
     QString path_;
@@ -290,5 +290,5 @@ private slots:
     }
 };
 
-JUNBAN_TEST_MAIN(HistoryTest)
-#include "tst_history.moc"
+JUNBAN_TEST_MAIN(HistoryWindowTest)
+#include "tst_historywindow.moc"
