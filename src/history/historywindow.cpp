@@ -116,8 +116,8 @@ void HistoryWindow::buildControls() {
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(chart);
     split->addWidget(table);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
 
     auto* buttons = new QHBoxLayout;
     status = new QLabel;

@@ -108,6 +108,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent) {
     axisX_->setTickAnchor(0);
     axisTime_ = new QValueAxis;
     axisTime_->setTitleText(u"所要時間 (秒)"_s);
+    axisTime_->setLabelFormat(u"%g"_s);
     axisRate_ = new QValueAxis;
     axisRate_->setTitleText(u"正解率 (%)"_s);
     axisRate_->setRange(0, 100);
@@ -197,7 +198,8 @@ void ProgressChart::setGames(const QList<Game>& games) {
     const double last = std::max<double>(static_cast<double>(games.size()), 5);
     axisX_->setRange(0, last);
     axisX_->setTickInterval(std::max(1.0, std::ceil(niceCeiling(last / 10))));
-    axisTime_->setRange(0, niceCeiling(slowest * 1.05));
+    axisTime_->setRange(0, std::max(slowest * 1.05, 1.0));
+    axisTime_->applyNiceNumbers(); // round ticks: 0, 20, 40 ... rather than 0, 23.8, 47.5 ...
 }
 
 } // namespace history

@@ -75,7 +75,8 @@ bool Store::Private::exec(const QString& sql, QSqlError* error) {
 
 bool Store::Private::open() {
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs.loadRelaxed()));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs.loadRelaxed()));
     return db.open();
 }
 
@@ -199,7 +200,9 @@ QString Store::defaultPath() {
            QStringLiteral("/junban/history.sqlite");
 }
 
-void Store::setBusyTimeout(int ms) { busyTimeoutMs.storeRelaxed(ms); }
+void Store::setBusyTimeout(int ms) {
+    busyTimeoutMs.storeRelaxed(ms);
+}
 
 Store::State Store::state() const {
     return d->state;

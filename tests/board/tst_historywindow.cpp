@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScatterSeries>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -232,7 +234,7 @@ private slots:
         QVERIFY(ok.text.startsWith(u"CSVファイルを保存できませんでした。"_s));
     }
 
-    void aFileSetAsideIsSaidOnceAndAFolderThatCannotBeMadeAlways() {
+    void theWindowSaysWhatBecameOfTheFile() {
         QDir().mkpath(QFileInfo(path_).path());
         QFile broken(path_);
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(4096, 'x')) > 0);
@@ -243,6 +245,20 @@ private slots:
             QVERIFY(w.notice->isVisible() && !w.notice->text().isEmpty());
             QTest::keyClick(&w, Qt::Key_Escape);
             QVERIFY(!openHistory(t).notice->isVisible());
+        }
+        { // Written by a newer version: shown, never changed.
+            QVERIFY(history::Store(path_).record(game(u"A"_s, 10, 1000)));
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer"_s);
+                db.setDatabaseName(path_);
+                QVERIFY(db.open());
+                db.exec(u"PRAGMA user_version = 99"_s);
+            }
+            QSqlDatabase::removeDatabase(u"newer"_s);
+            TestBoard t(true, path_);
+            HistoryWindow& w = openHistory(t);
+            w.table->selectRow(0);
+            QVERIFY(w.notice->isVisible() && w.rows->rowCount() == 1 && !w.cmdSakujo.enabled());
         }
         // The data folder is a file: nothing can be kept there.
         const QString folder = QFileInfo(path_).path();
