@@ -130,10 +130,10 @@ private slots:
                                                 u"1分 05秒"_s, u"83 % (10/12)"_s}));
 
         // Another game while the window is open: it shows at the top.
-        t->opt6[2].radio()->click();
+        t->opt6[1].radio()->click();
         t.playGame(0, 9.5);
         QTRY_COMPARE(w.rows->rowCount(), 2);
-        QCOMPARE(row(w, 0).mid(3), QStringList({u"10"_s, u"広"_s, u"09 秒"_s, u"100 % (10/10)"_s}));
+        QCOMPARE(row(w, 0).mid(3), QStringList({u"10"_s, u"中"_s, u"09 秒"_s, u"100 % (10/10)"_s}));
         QCOMPARE(ys(w.chart->times[0]), QList<double>({65, 9.5}));
         QCOMPARE(ys(w.chart->best), QList<double>({9.5}));
 
