@@ -323,6 +323,14 @@ private slots:
                               u"05 秒"_s, u"5.999"_s, u"10"_s, u"10"_s, u"100"_s}));
         // Every line break outside a quoted name is CR LF.
         QCOMPARE(csv.count("\r\n"), 4);
+        // Each character that needs quoting, alone in a name.
+        for (const QString& name : {u"a,b"_s, u"say \"hi\""_s, u"x\ry"_s, u"p\nq"_s}) {
+            const QList<QStringList> one =
+                readCsv(QString::fromUtf8(history::toCsv({game(name, 10, 1, 10)})));
+            QCOMPARE(one.size(), 2);
+            QCOMPARE(one[1].value(1), name);
+            QCOMPARE(one[1].size(), 10);
+        }
     }
 
     void aFailedCsvWriteSaysWhyAndLeavesTheEarlierFileWhole() {
