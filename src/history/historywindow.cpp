@@ -160,7 +160,7 @@ void HistoryWindow::buildControls() {
 void HistoryWindow::open() {
     if (!isVisible()) {
         status->clear();
-        fillNames(currentName_());
+        fillNames(QVariant(currentName_()));
         const std::optional<int> last = store_->lastCount();
         filling_ = true;
         countBox->setCurrentIndex(std::max(0, last ? countBox->findData(*last) : 0));
@@ -184,7 +184,7 @@ void HistoryWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void HistoryWindow::refresh() {
-    fillNames(playerBox->currentData().toString());
+    fillNames(playerBox->currentData()); // none for すべて
     showGames();
 }
 
@@ -197,14 +197,14 @@ Filter HistoryWindow::filter() const {
     return f;
 }
 
-// Lists every name of the history after すべて and chooses `wanted`, or
-// すべて when it has no game.
-void HistoryWindow::fillNames(const QString& wanted) {
+// Lists every name of the history after すべて and chooses `wanted` (a name,
+// or nothing for すべて), or すべて when it has no game.
+void HistoryWindow::fillNames(const QVariant& wanted) {
     filling_ = true;
     playerBox->clear();
     playerBox->addItem(All);
     for (const QString& name : store_->names())
-        playerBox->addItem(name, name);
+        playerBox->addItem(name.isEmpty() ? u"（名前なし）"_s : name, name);
     playerBox->setCurrentIndex(std::max(0, playerBox->findData(wanted)));
     filling_ = false;
 }

@@ -5,6 +5,7 @@
 #include "history/store.h"
 #include "ui/controls.h"
 
+#include <QVariant>
 #include <QWidget>
 
 #include <functional>
@@ -67,7 +68,7 @@ protected:
 private:
     void buildControls();
     Filter filter() const;
-    void fillNames(const QString& wanted);
+    void fillNames(const QVariant& wanted);
     void showGames();
     void showNotice();
     void updateButtons();

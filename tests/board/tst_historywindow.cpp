@@ -147,7 +147,7 @@ private slots:
         {
             history::Store store(path_);
             for (const history::Game& g :
-                 {game(u"A"_s, 10, 30'000), game(u"B"_s, 10, 5'000), game(u"A"_s, 10, 10'000),
+                 {game(u"A"_s, 10, 30'000), game(u""_s, 10, 5'000), game(u"A"_s, 10, 10'000),
                   game(u"A"_s, 20, 70'000), game(u"A"_s, 10, 20'000), game(u"A"_s, 10, 40'000),
                   game(u"A"_s, 10, 35'000), game(u"B"_s, 20, 50'000, 40)})
                 QVERIFY(store.record(g));
@@ -155,7 +155,7 @@ private slots:
         TestBoard t(true, path_);
         t->txt1.lineEdit()->setText(u"A"_s);
         HistoryWindow& w = openHistory(t);
-        QCOMPARE(w.playerBox->count(), 3); // すべて, A, B
+        QCOMPARE(w.playerBox->count(), 4); // すべて, no name, A, B
         QCOMPARE(w.playerBox->currentText(), u"A"_s);
         QCOMPARE(w.countBox->currentText(), u"20"_s); // the last game's count
         QCOMPARE(w.rows->rowCount(), 1);
@@ -170,6 +170,8 @@ private slots:
         // すべて for both: one series per count, each count's best marked.
         w.countBox->setCurrentIndex(0);
         w.playerBox->setCurrentIndex(0);
+        QCOMPARE(w.rows->rowCount(), 8);
+        w.refresh(); // as after a game: すべて stays, though a game has no name
         QCOMPARE(w.rows->rowCount(), 8);
         QCOMPARE(ys(w.chart->times[1]), QList<double>({70, 50}));
         QCOMPARE(ys(w.chart->best), QList<double>({5, 50}));
