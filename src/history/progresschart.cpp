@@ -90,10 +90,11 @@ QList<QPointF> runningMedian(const QList<QPointF>& points) {
     return out;
 }
 
-ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent) {
+// The view owns the chart given to its constructor; setChart() would leave
+// the view's default chart to the caller.
+ProgressChart::ProgressChart(QWidget* parent) : QChartView(new QChart, parent) {
     setRenderHint(QPainter::Antialiasing);
-    auto* chart = new QChart;
-    setChart(chart);
+    QChart* chart = this->chart();
     chart->setBackgroundBrush(ui::toQColor(design::Pale));
     chart->setPlotAreaBackgroundBrush(Qt::white);
     chart->setPlotAreaBackgroundVisible(true);
