@@ -275,6 +275,8 @@ private slots:
         QVERIFY(w.notice->isVisible() && w.notice->text().contains(folder));
         QCOMPARE(w.rows->rowCount(), 0);
         QVERIFY(!w.cmdCsv.enabled() && !w.cmdSakujo.enabled());
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(openHistory(t).notice->isVisible()); // said as long as it holds
         QFile::remove(folder);
     }
 
