@@ -18,11 +18,10 @@
 // Prints one line: "<median ms> <p90 ms> <clicks timed>".
 //
 // junban_xlatency <window> final [games]: the final hit beside an ordinary
-// hit. It plays whole games of the 10 numbers the game starts with, finding
+// hit. It plays whole games of the numbers 0 .. 9, finding
 // the numbers on the window's pixels (pure ink of the board's colour) and
 // learning each number's look from the hits of the first game; a hit is
-// known by the next-number label it changes, a final hit by the board it
-// clears.
+// known by the next-number label it changes.
 // Prints "<ordinary hit median ms> <final hit median ms> <games timed>".
 
 #include <X11/Xatom.h>
@@ -38,6 +37,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -152,17 +152,28 @@ Shot shoot() {
     s.height = a.height;
     XImage* image = XGetImage(dpy, board, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
     s.pixels.resize(std::size_t(a.width) * a.height);
-    for (int y = 0; y < a.height; ++y)
+    const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst;
+    for (int y = 0; y < a.height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(image->data + y * image->bytes_per_line);
         for (int x = 0; x < a.width; ++x)
-            s.pixels[std::size_t(y) * a.width + x] = XGetPixel(image, x, y);
+            s.pixels[std::size_t(y) * a.width + x] =
+                direct ? row[x] & 0xffffff : XGetPixel(image, x, y);
+    }
     XDestroyImage(image);
     return s;
 }
 
-constexpr unsigned long Ink = 0x0000c0; // the numbers' colour
-constexpr int InnerRadius = 18;         // pixels of the digits, inside the circle (22 pixels)
+// The numbers and their circles: the board's ink (0, 0, 192) and its blends
+// with the background (192, 255, 192), which all keep the blue of both, from
+// about a quarter of ink upwards.
+bool isInk(unsigned long p) {
+    return (p & 0xff) == 0xc0 && (p >> 8 & 0xff) < 200;
+}
+constexpr int InnerRadius = 18; // pixels of the digits, inside the circle (22 pixels)
 
-// A number on the board: its centre and its digits' ink, relative to the centre.
+// A number on the board: the centre of its circle and its digits' ink,
+// relative to the centre.
 struct Number {
     double x = 0, y = 0;
     int width = 0; // of the ink, in pixels
@@ -176,7 +187,7 @@ std::vector<Number> numbers(const Shot& s) {
     std::vector<Box> boxes;
     for (int y = BarBottom + 4; y < s.height; ++y)
         for (int x = 0; x < s.width; ++x) {
-            if (s.at(x, y) != Ink)
+            if (!isInk(s.at(x, y)))
                 continue;
             auto near = std::find_if(boxes.begin(), boxes.end(), [&](const Box& b) {
                 return x > b.l - 10 && x < b.r + 10 && y > b.t - 10 && y < b.b + 10;
@@ -192,27 +203,37 @@ std::vector<Number> numbers(const Shot& s) {
         Number n{(b.l + b.r) / 2.0, (b.t + b.b) / 2.0, b.r - b.l + 1, {}};
         for (int y = b.t; y <= b.b; ++y)
             for (int x = b.l; x <= b.r; ++x)
-                if (s.at(x, y) == Ink && std::hypot(x - n.x, y - n.y) < InnerRadius)
+                if (isInk(s.at(x, y)) && std::hypot(x - n.x, y - n.y) < InnerRadius)
                     n.ink.emplace_back(std::lround(x - n.x), std::lround(y - n.y));
         out.push_back(std::move(n));
     }
     return out;
 }
 
-// How alike two numbers look, 0 .. 1: the share of the ink of each that has
-// ink of the other within a pixel, the smaller of the two shares.
+// Where a number's ink lies: the share of it in each cell of a 6 x 5 grid
+// over the ink's bounding box. Digits differ in where their strokes are, and
+// a shift of the glyph by a fraction of a pixel hardly moves the shares.
+std::array<double, 30> shares(const Number& n) {
+    std::array<double, 30> out{};
+    if (n.ink.empty())
+        return out;
+    int l = n.ink[0].first, r = l, t = n.ink[0].second, b = t;
+    for (const auto& [x, y] : n.ink) {
+        l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
+    }
+    for (const auto& [x, y] : n.ink)
+        out[std::size_t((y - t) * 5 / (b - t + 1) * 6 + (x - l) * 6 / (r - l + 1))] +=
+            1.0 / n.ink.size();
+    return out;
+}
+
+// How alike two numbers look, 0 .. 1.
 double likeness(const Number& a, const Number& b) {
-    const auto covered = [](const Number& p, const Number& q) {
-        if (p.ink.empty())
-            return 0.0;
-        int n = 0;
-        for (const auto& [x, y] : p.ink)
-            n += std::any_of(q.ink.begin(), q.ink.end(), [&](const auto& o) {
-                return std::abs(o.first - x) <= 1 && std::abs(o.second - y) <= 1;
-            });
-        return double(n) / p.ink.size();
-    };
-    return std::min(covered(a, b), covered(b, a));
+    const std::array<double, 30> sa = shares(a), sb = shares(b);
+    double d = 0;
+    for (std::size_t i = 0; i < sa.size(); ++i)
+        d += std::abs(sa[i] - sb[i]);
+    return 1 - d / 2;
 }
 
 // Whether the pixels of the next-number label (left, right in pixels, down
@@ -237,12 +258,14 @@ int finalHits(int games, int labelLeft, int labelRight) {
     std::vector<double> ordinary, final;
     std::mt19937 random(7);
     int tries = 0;
+    int lost = 0;                               // games where the probe lost count of the hits
     for (int game = 0; game <= games; ++game) { // game 0 learns the numbers, untimed
         click(a.width / 2, a.height - 12);      // the start click
-        for (int due = 0; due < 10;) {
+        std::vector<double> hits;
+        for (int due = 0;;) {
             const Shot before = shoot();
             const std::vector<Number> found = numbers(before);
-            if (found.empty() || ++tries > 100 * (games + 1) * 10) {
+            if (found.size() < 5 || ++tries > 100 * (games + 1) * 10) {
                 std::fprintf(stderr, "could not play the games: %zu numbers found\n", found.size());
                 return 1;
             }
@@ -269,18 +292,32 @@ int finalHits(int games, int labelLeft, int labelRight) {
             XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
             XFlush(dpy);
             const Shot after = shoot();
-            const bool last = due == 9 && numbers(after).empty();
-            if (!last && !labelChanged(before, after, labelLeft, labelRight))
-                continue; // a miss: the numbers are placed anew
-            // Learnt only from a number standing alone (two close together
-            // look like one wide number, 44 pixels or more).
-            if (!looks[due] && found[pick].width < 40)
+            // The final hit clears the board but for the summary.
+            if (numbers(after).size() < 5) {
+                if (due == 9 && game > 0) {
+                    ordinary.insert(ordinary.end(), hits.begin(), hits.end());
+                    final.push_back(ms(drawn - pressed));
+                }
+                lost += due != 9;
+                break;
+            }
+            if (!labelChanged(before, after, labelLeft, labelRight)) {
+                // A miss: the numbers are placed anew, and a look that led
+                // to it is learnt again.
+                looks[due].reset();
+                continue;
+            }
+            // Learnt only from a number standing alone in its circle (two
+            // close together look like one wide number).
+            if (!looks[due] && found[pick].width >= 40 && found[pick].width <= 50)
                 looks[due] = found[pick];
-            if (game > 0)
-                (last ? final : ordinary).push_back(ms(drawn - pressed));
-            ++due;
+            hits.push_back(ms(drawn - pressed));
+            due = std::min(due + 1, 9);
         }
     }
+    if (lost)
+        std::fprintf(stderr, "%d of %d games left out: the probe lost count of their hits\n", lost,
+                     games + 1);
     std::printf("%.2f %.2f %zu\n", medianOf(ordinary), medianOf(final), final.size());
     return 0;
 }
@@ -297,7 +334,7 @@ int main(int argc, char** argv) {
     board = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
     const bool finalMode = argc > 2 && std::string(argv[2]) == "final";
     const char* count = argc > (finalMode ? 3 : 2) ? argv[finalMode ? 3 : 2] : nullptr;
-    const int clicks = count ? std::atoi(count) : finalMode ? 15 : 80;
+    const int clicks = count ? std::atoi(count) : finalMode ? 8 : 80;
     int eventBase, errorBase, major, minor;
     if (!XTestQueryExtension(dpy, &eventBase, &errorBase, &major, &minor) ||
         !XDamageQueryExtension(dpy, &damageEvent, &errorBase)) {
@@ -314,9 +351,15 @@ int main(int argc, char** argv) {
     const double outerWidth = (a.width + frame[0] + frame[1]) * TwipsPerPixel;
     const double barLeft = float(outerWidth) / 2 - BarWidth / 2 - 50;
     // The next-number label: 2060 .. 2945 twips into the bar.
-    if (finalMode)
+    if (finalMode) {
+        // The numbers from 0: one digit each, told apart by their look alone.
+        // The option button of 0 is 100 twips into the start frame, 3000
+        // twips into the bar.
+        click(std::lround((barLeft + 3000 + 100) / TwipsPerPixel),
+              std::lround((100 + 240 + 125) / TwipsPerPixel));
         return finalHits(clicks, std::lround((barLeft + 2060) / TwipsPerPixel),
                          std::lround((barLeft + 2945) / TwipsPerPixel));
+    }
     // The option button of 50 numbers: 1080 twips into the count frame, which
     // lies 5850 twips into the bar; the button is 200 x 250 twips at top 240.
     click(std::lround((barLeft + 5850 + 1080 + 100) / TwipsPerPixel),

@@ -87,7 +87,8 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 }
 
 // RFC 4180 read by hand: records of fields, quoted fields with doubled
-// quotes and line breaks inside.
+// quotes and line breaks inside; outside quotes a lone CR or LF ends a
+// record too, as a spreadsheet reads it.
 QList<QStringList> readCsv(const QString& text) {
     QList<QStringList> records;
     QStringList record;
@@ -106,8 +107,8 @@ QList<QStringList> readCsv(const QString& text) {
             quoted = true;
         } else if (c == u',') {
             record.append(std::exchange(field, {}));
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ++i;
+        } else if (c == u'\r' || c == u'\n') { // CR LF, or a lone one as spreadsheets read it
+            i += c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
             record.append(std::exchange(field, {}));
             records.append(std::exchange(record, {}));
         } else {
