@@ -51,8 +51,9 @@ package: build
 bench:
 	@$(SETUP) run
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DJUNBAN_WERROR=$(WERROR) >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target junban_bench
+	@cmake --build build-bench -j $(JOBS) --target junban_bench junban_history_bench
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/junban_bench
+	./build-bench/bench/junban_history_bench
 
 # Click-to-pixels latency in a real X server (Xvfb + openbox), at 1920 x 1080
 # and at 3840 x 2160 in one run, on the Release build of make bench.

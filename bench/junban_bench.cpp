@@ -5,12 +5,16 @@
 
 #include "application.h"
 #include "engine/placement.h"
+#include "history/recorder.h"
+#include "historybench.h"
 #include "support/board.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
@@ -72,6 +76,31 @@ void benchMouseDown(const char* window, int widthPx, int heightPx, int count) {
     }
     std::printf("mouse-down, %d numbers, %s (%.0f x %.0f twips outer): median %.4f ms\n", count,
                 window, t->form().outerWidth(), t->form().outerHeight(), median(times));
+}
+
+// The hit that ends a game (the summary, the results line, the game handed
+// to the history) beside the hits before it, 10 numbers, minimum window, the
+// history in a temporary folder.
+void benchFinalHit() {
+    QTemporaryDir data;
+    testing::TestBoard t(true, data.filePath(QStringLiteral("junban/history.sqlite")));
+    prepare(t, 0, 0, 10);
+    std::vector<double> ordinary, final;
+    for (int game = 0; game < 301; ++game) {
+        t.clickStart();
+        for (int hit = 0; hit < 10; ++hit) {
+            const Clock::time_point start = Clock::now();
+            t.clickDue();
+            const Clock::duration took = Clock::now() - start;
+            if (game > 0) // the first game starts the recorder's thread
+                (hit == 9 ? final : ordinary).push_back(ms(took));
+        }
+        QCoreApplication::processEvents();
+    }
+    t->recorder().flush();
+    std::printf("hit, 10 numbers, minimum window: ordinary median %.4f ms, final (recorded) median "
+                "%.4f ms\n",
+                median(ordinary), median(final));
 }
 
 // One full repaint of a board window of the given client size with 50
@@ -164,11 +193,13 @@ void benchDraws(const char* window, double width, double height, int count) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setUpApplication();
+    QStandardPaths::setTestModeEnabled(true);
 
     for (const int count : {10, 50}) {
         benchMouseDown("minimum window", 0, 0, count);
         benchMouseDown("3840 x 2160-pixel window", 3840, 2160, count);
     }
+    benchFinalHit();
     benchRepaint(1920, 1080);
     benchRepaint(3840, 2160);
     benchClickRepaint(1920, 1080);
@@ -177,5 +208,6 @@ int main(int argc, char** argv) {
         benchDraws("minimum window 11000 x 6000 twips", 11000, 6000, count);
         benchDraws("3840 x 2160-pixel window", 57600, 32400, count);
     }
+    benchHistoryWindow();
     return 0;
 }

@@ -16,6 +16,13 @@
 // lowest of them, and a repaint made of many rectangles does not flood the
 // probe (and the server) with one report per rectangle.
 // Prints one line: "<median ms> <p90 ms> <clicks timed>".
+//
+// junban_xlatency <window> final [games]: the final hit beside an ordinary
+// hit. It plays whole games of the numbers 0 .. 9, finding
+// the numbers on the window's pixels (pure ink of the board's colour) and
+// learning each number's look from the hits of the first game; a hit is
+// known by the next-number label it changes.
+// Prints "<ordinary hit median ms> <final hit median ms> <games timed>".
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -24,11 +31,18 @@
 
 #include <poll.h>
 
+#include <X11/Xutil.h>
+
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -123,15 +137,204 @@ std::vector<long> frameExtents() {
     return extents;
 }
 
+// The board's pixels below the command bar, as 0xRRGGBB values.
+struct Shot {
+    int width = 0, height = 0;
+    std::vector<unsigned long> pixels;
+    unsigned long at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Shot shoot() {
+    XWindowAttributes a;
+    XGetWindowAttributes(dpy, board, &a);
+    Shot s;
+    s.width = a.width;
+    s.height = a.height;
+    XImage* image = XGetImage(dpy, board, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    s.pixels.resize(std::size_t(a.width) * a.height);
+    const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst;
+    for (int y = 0; y < a.height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(image->data + y * image->bytes_per_line);
+        for (int x = 0; x < a.width; ++x)
+            s.pixels[std::size_t(y) * a.width + x] =
+                direct ? row[x] & 0xffffff : XGetPixel(image, x, y);
+    }
+    XDestroyImage(image);
+    return s;
+}
+
+// The numbers and their circles: the board's ink (0, 0, 192) and its blends
+// with the background (192, 255, 192), which all keep the blue of both, from
+// about a quarter of ink upwards.
+bool isInk(unsigned long p) {
+    return (p & 0xff) == 0xc0 && (p >> 8 & 0xff) < 200;
+}
+constexpr int InnerRadius = 18; // pixels of the digits, inside the circle (22 pixels)
+
+// A number on the board: the centre of its circle and its digits' ink,
+// relative to the centre.
+struct Number {
+    double x = 0, y = 0;
+    int width = 0; // of the ink, in pixels
+    std::vector<std::pair<int, int>> ink;
+};
+
+std::vector<Number> numbers(const Shot& s) {
+    struct Box {
+        int l, t, r, b;
+    };
+    std::vector<Box> boxes;
+    for (int y = BarBottom + 4; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            if (!isInk(s.at(x, y)))
+                continue;
+            auto near = std::find_if(boxes.begin(), boxes.end(), [&](const Box& b) {
+                return x > b.l - 10 && x < b.r + 10 && y > b.t - 10 && y < b.b + 10;
+            });
+            if (near == boxes.end())
+                boxes.push_back({x, y, x, y});
+            else
+                *near = {std::min(near->l, x), std::min(near->t, y), std::max(near->r, x),
+                         std::max(near->b, y)};
+        }
+    std::vector<Number> out;
+    for (const Box& b : boxes) {
+        Number n{(b.l + b.r) / 2.0, (b.t + b.b) / 2.0, b.r - b.l + 1, {}};
+        for (int y = b.t; y <= b.b; ++y)
+            for (int x = b.l; x <= b.r; ++x)
+                if (isInk(s.at(x, y)) && std::hypot(x - n.x, y - n.y) < InnerRadius)
+                    n.ink.emplace_back(std::lround(x - n.x), std::lround(y - n.y));
+        out.push_back(std::move(n));
+    }
+    return out;
+}
+
+// Where a number's ink lies: the share of it in each cell of a 6 x 5 grid
+// over the ink's bounding box. Digits differ in where their strokes are, and
+// a shift of the glyph by a fraction of a pixel hardly moves the shares.
+std::array<double, 30> shares(const Number& n) {
+    std::array<double, 30> out{};
+    if (n.ink.empty())
+        return out;
+    int l = n.ink[0].first, r = l, t = n.ink[0].second, b = t;
+    for (const auto& [x, y] : n.ink) {
+        l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
+    }
+    for (const auto& [x, y] : n.ink)
+        out[std::size_t((y - t) * 5 / (b - t + 1) * 6 + (x - l) * 6 / (r - l + 1))] +=
+            1.0 / n.ink.size();
+    return out;
+}
+
+// How alike two numbers look, 0 .. 1.
+double likeness(const Number& a, const Number& b) {
+    const std::array<double, 30> sa = shares(a), sb = shares(b);
+    double d = 0;
+    for (std::size_t i = 0; i < sa.size(); ++i)
+        d += std::abs(sa[i] - sb[i]);
+    return 1 - d / 2;
+}
+
+// Whether the pixels of the next-number label (left, right in pixels, down
+// to the bottom of the bar) differ between two shots.
+bool labelChanged(const Shot& a, const Shot& b, int left, int right) {
+    for (int y = 0; y < BarBottom; ++y)
+        for (int x = std::max(left, 0); x < std::min(right, a.width); ++x)
+            if (a.at(x, y) != b.at(x, y))
+                return true;
+    return false;
+}
+
+double medianOf(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+int finalHits(int games, int labelLeft, int labelRight) {
+    XWindowAttributes a;
+    XGetWindowAttributes(dpy, board, &a);
+    std::array<std::optional<Number>, 10> looks; // by position in the range
+    std::vector<double> ordinary, final;
+    std::mt19937 random(7);
+    int tries = 0;
+    int lost = 0;                               // games where the probe lost count of the hits
+    for (int game = 0; game <= games; ++game) { // game 0 learns the numbers, untimed
+        click(a.width / 2, a.height - 12);      // the start click
+        std::vector<double> hits;
+        for (int due = 0;;) {
+            const Shot before = shoot();
+            const std::vector<Number> found = numbers(before);
+            if (found.size() < 5 || ++tries > 100 * (games + 1) * 10) {
+                std::fprintf(stderr, "could not play the games: %zu numbers found\n", found.size());
+                return 1;
+            }
+            // The number that looks most like the one due, else one that
+            // looks least like any number already known.
+            std::vector<double> score(found.size());
+            for (std::size_t i = 0; i < found.size(); ++i) {
+                if (looks[due]) {
+                    score[i] = likeness(found[i], *looks[due]);
+                } else {
+                    double known = 0;
+                    for (const auto& l : looks)
+                        if (l)
+                            known = std::max(known, likeness(found[i], *l));
+                    score[i] = 1 - known + std::uniform_real_distribution<>(0, 0.05)(random);
+                }
+            }
+            const std::size_t pick = std::max_element(score.begin(), score.end()) - score.begin();
+            moveTo(std::lround(found[pick].x), std::lround(found[pick].y));
+            lastBoardDamage(Quiet);
+            const Clock::time_point pressed = Clock::now();
+            press();
+            const Clock::time_point drawn = lastBoardDamage(Quiet, true);
+            XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
+            XFlush(dpy);
+            const Shot after = shoot();
+            // The final hit clears the board but for the summary.
+            if (numbers(after).size() < 5) {
+                if (due == 9 && game > 0) {
+                    ordinary.insert(ordinary.end(), hits.begin(), hits.end());
+                    final.push_back(ms(drawn - pressed));
+                }
+                lost += due != 9;
+                break;
+            }
+            if (!labelChanged(before, after, labelLeft, labelRight)) {
+                // A miss: the numbers are placed anew, and a look that led
+                // to it is learnt again.
+                looks[due].reset();
+                continue;
+            }
+            // Learnt only from a number standing alone in its circle (two
+            // close together look like one wide number).
+            if (!looks[due] && found[pick].width >= 40 && found[pick].width <= 50)
+                looks[due] = found[pick];
+            hits.push_back(ms(drawn - pressed));
+            due = std::min(due + 1, 9);
+        }
+    }
+    if (lost)
+        std::fprintf(stderr, "%d of %d games left out: the probe lost count of their hits\n", lost,
+                     games + 1);
+    std::printf("%.2f %.2f %zu\n", medianOf(ordinary), medianOf(final), final.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2 || !(dpy = XOpenDisplay(nullptr))) {
-        std::fprintf(stderr, "usage: junban_xlatency <window id> [clicks], with DISPLAY set\n");
+        std::fprintf(
+            stderr,
+            "usage: junban_xlatency <window id> [final] [clicks or games], with DISPLAY set\n");
         return 1;
     }
     board = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
-    const int clicks = argc > 2 ? std::atoi(argv[2]) : 80;
+    const bool finalMode = argc > 2 && std::string(argv[2]) == "final";
+    const char* count = argc > (finalMode ? 3 : 2) ? argv[finalMode ? 3 : 2] : nullptr;
+    const int clicks = count ? std::atoi(count) : finalMode ? 8 : 80;
     int eventBase, errorBase, major, minor;
     if (!XTestQueryExtension(dpy, &eventBase, &errorBase, &major, &minor) ||
         !XDamageQueryExtension(dpy, &damageEvent, &errorBase)) {
@@ -147,6 +350,16 @@ int main(int argc, char** argv) {
     const std::vector<long> frame = frameExtents();
     const double outerWidth = (a.width + frame[0] + frame[1]) * TwipsPerPixel;
     const double barLeft = float(outerWidth) / 2 - BarWidth / 2 - 50;
+    // The next-number label: 2060 .. 2945 twips into the bar.
+    if (finalMode) {
+        // The numbers from 0: one digit each, told apart by their look alone.
+        // The option button of 0 is 100 twips into the start frame, 3000
+        // twips into the bar.
+        click(std::lround((barLeft + 3000 + 100) / TwipsPerPixel),
+              std::lround((100 + 240 + 125) / TwipsPerPixel));
+        return finalHits(clicks, std::lround((barLeft + 2060) / TwipsPerPixel),
+                         std::lround((barLeft + 2945) / TwipsPerPixel));
+    }
     // The option button of 50 numbers: 1080 twips into the count frame, which
     // lies 5850 twips into the bar; the button is 200 x 250 twips at top 240.
     click(std::lround((barLeft + 5850 + 1080 + 100) / TwipsPerPixel),

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # setup.sh [GROUP...]: installs from Debian's packages what the named groups
 # need, every group when none is named:
-#   run      build the program and play it
+#   run      build the program and play it (Qt Charts' CMake files need
+#            those of Qt OpenGL, from libqt6opengl6-dev)
 #   test     build and run every test and the benchmarks (run's packages, a
 #            real X server for the end-to-end game, and what the packaging
 #            test checks the package with)
@@ -15,7 +16,7 @@ set -euo pipefail
 
 run=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6sql6-sqlite libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libgl-dev
     fonts-ipafont-gothic qt6-translations-l10n
 )
 package=(librsvg2-bin dpkg-dev file)

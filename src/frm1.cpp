@@ -3,6 +3,8 @@
 #include "frm1.h"
 
 #include "design.h"
+#include "history/historywindow.h"
+#include "history/recorder.h"
 #include "results/frm2.h"
 #include "ui/designtable.h"
 #include "ui/fonts.h"
@@ -22,6 +24,12 @@ Frm1::Frm1(ui::Services services) : services_(services), form_(std::make_unique<
 }
 
 Frm1::~Frm1() = default;
+
+history::Recorder& Frm1::recorder() {
+    if (!recorder_)
+        recorder_ = std::make_unique<history::Recorder>(services_.historyFile);
+    return *recorder_;
+}
 
 void Frm1::show() {
     form_->show();
@@ -153,6 +161,7 @@ void Frm1::connectHandlers() {
     // the results window closes with it and the event loop stops.
     form_->onClose = [this] {
         frm2_.reset();
+        history_.reset();
         QApplication::quit();
     };
     cmdStp.onClick = [this] {

@@ -11,6 +11,10 @@
 #include <array>
 #include <memory>
 
+namespace history {
+class HistoryWindow;
+class Recorder;
+} // namespace history
 namespace results {
 class Frm2;
 }
@@ -43,6 +47,13 @@ public:
     const ui::Services& services() const { return services_; }
     // The results window while it is open, else null.
     results::Frm2* frm2() const;
+    // Keeps every finished game in services().historyFile; made at first use,
+    // and it opens nothing before the first game is handed to it.
+    history::Recorder& recorder();
+    // The history window once it has been opened, else null.
+    history::HistoryWindow* historyWindow() const { return history_.get(); }
+    // Opens the history window (history/), or brings it to the front.
+    void showHistory();
 
     // --- controls, named as designed ---------------------------------------
     ui::Frame fra0{true};
@@ -102,4 +113,6 @@ private:
     ui::Services services_;
     std::unique_ptr<ui::FormWindow> form_;
     std::unique_ptr<results::Frm2> frm2_; // the results window while it is open
+    std::unique_ptr<history::Recorder> recorder_;
+    std::unique_ptr<history::HistoryWindow> history_; // from its first opening to the end
 };

@@ -39,6 +39,9 @@ public:
 
     // $XDG_DATA_HOME/junban/history.sqlite (through QStandardPaths).
     static QString defaultPath();
+    // How long a write waits for another running copy before it gives up,
+    // for every store opened afterwards (5000 ms unless set).
+    static void setBusyTimeout(int ms);
 
     State state() const;
     QString path() const;

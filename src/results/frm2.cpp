@@ -59,12 +59,14 @@ void Frm2::buildControls() {
     // clang-format off
     const ui::ControlRow rows[] = {
     //   control   in      caption        left  top width height tab font          fore back         align tooltip
-        {fra3,     nullptr, {},           1080, 120, 3972,  612, 5, pGothic(9),    {}, design::Pale, L, {}},
+        {fra3,     nullptr, {},           1080, 120, 4932,  612, 5, pGothic(9),    {}, design::Pale, L, {}},
         {cmdTxet,  &fra3,   u"読込む"_s,   120, 150,  850,  372, 0, pGothic(10.8), {}, ButtonFace,   L, u"保存してある一覧を表示します"_s},
         {cmdCopy,  &fra3,   u"コピー"_s,  1080, 150,  850,  372, 1, pGothic(10.8), {}, ButtonFace,   L, u"クリップボードに送ります"_s},
         {cmdCler,  &fra3,   u"消す"_s,    2040, 150,  850,  372, 2, pGothic(10.8), {}, ButtonFace,   L, u"保存されてる一覧も消えます"_s},
         {cmdTojir, &fra3,   u"閉じる"_s,  3000, 150,  850,  372, 3, pGothic(10.8), {}, ButtonFace,   L, u"この一覧だけ閉じます"_s},
         {txt2,     nullptr, {},            360, 840, 5532, 5292, 4, pGothic(10.8), {}, {},           L, {}},
+        // The history of the games kept: after every other control in the keyboard order.
+        {cmdKiroku, &fra3,  u"記録"_s,    3960, 150,  850,  372, 6, pGothic(10.8), {}, ButtonFace,   L, u"これまでの記録を表示します"_s},
     };
     // clang-format on
     ui::buildControls(&w, rows);
@@ -93,6 +95,9 @@ void Frm2::connectHandlers() {
     };
     cmdTojir.onClick = [this] {
         cmdTojir_Click();
+    };
+    cmdKiroku.onClick = [this] {
+        cmdKiroku_Click();
     };
 }
 
@@ -133,6 +138,10 @@ void Frm2::cmdCler_Click() {
 
 void Frm2::cmdTojir_Click() {
     form_->close();
+}
+
+void Frm2::cmdKiroku_Click() {
+    board_.showHistory();
 }
 
 } // namespace results

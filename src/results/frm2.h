@@ -13,7 +13,8 @@ class Frm1;
 namespace results {
 
 // The results window: the results list of the board window as editable text
-// under a row of four buttons (reload, copy, clear, close). It owns nothing
+// under a row of five buttons (reload, copy, clear, close, and the history
+// of every game kept). It owns nothing
 // but its text box; the list itself stays in the board window (`Itiran`),
 // which this window reads and may empty.
 //
@@ -44,6 +45,7 @@ public:
     ui::CommandButton cmdCopy;
     ui::CommandButton cmdCler;
     ui::CommandButton cmdTojir;
+    ui::CommandButton cmdKiroku;
     ui::TextBox txt2{true};
 
     // --- handlers -----------------------------------------------------------
@@ -53,6 +55,7 @@ public:
     void cmdCopy_Click();
     void cmdCler_Click();
     void cmdTojir_Click();
+    void cmdKiroku_Click();
 
 private:
     void buildControls();

@@ -2,11 +2,15 @@
 
 #include "frm1.h"
 
+#include "history/recorder.h"
 #include "results/gametext.h"
+
+#include <QDateTime>
 
 // At the final hit, on a cleared board with the timer stopped: the summary in
 // lbl4 and one numbered line appended to Itiran. At this point c = s2, so
-// c + 1 numbers were hit, and k counts the clicks aimed at numbers.
+// c + 1 numbers were hit, and k counts the clicks aimed at numbers. The game
+// goes to the history with the line; the recorder returns at once.
 void Frm1::ShowGameResult() {
     lbl1[0].setCaption(QString());
     lbl1[1].setCaption(QStringLiteral("OK!"));
@@ -14,9 +18,24 @@ void Frm1::ShowGameResult() {
     g.count = s2 + 1;
     g.hits = c + 1;
     g.clicks = k;
-    g.seconds = results::elapsedSeconds(startMs, services_.clock->monotonicMs());
+    const std::int64_t nowMs = services_.clock->monotonicMs();
+    g.seconds = results::elapsedSeconds(startMs, nowMs);
     lbl4.setCaption(results::summaryCaption(g));
     lbl4.setVisible(true);
     ++gameNo;
-    Itiran += ui::CrLf + results::resultsLine(gameNo, txt1.text(), g);
+    const QString line = results::resultsLine(gameNo, txt1.text(), g);
+    Itiran += ui::CrLf + line;
+    if (services_.historyFile.isEmpty())
+        return;
+    history::Game game;
+    game.finished = QDateTime::currentDateTime();
+    game.name = txt1.text();
+    game.firstNumber = s1;
+    game.count = g.count;
+    game.radius = atari;
+    game.elapsedMs = nowMs - startMs;
+    game.hits = g.hits;
+    game.clicks = g.clicks;
+    game.line = line;
+    recorder().record(game);
 }

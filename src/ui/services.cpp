@@ -2,6 +2,8 @@
 
 #include "ui/services.h"
 
+#include "history/store.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QClipboard>
@@ -93,7 +95,7 @@ Services Services::system() {
     static SystemBeeper beeper;
     static SystemClipboard clipboard;
     static SystemColorPicker colorPicker;
-    return {&clock, &random, &beeper, &clipboard, &colorPicker};
+    return {&clock, &random, &beeper, &clipboard, &colorPicker, history::Store::defaultPath()};
 }
 
 } // namespace ui

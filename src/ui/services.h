@@ -66,6 +66,8 @@ struct Services {
     Beeper* beeper = nullptr;
     Clipboard* clipboard = nullptr;
     ColorPicker* colorPicker = nullptr;
+    // The file that keeps every finished game; empty: none is kept.
+    QString historyFile;
 
     // The real clock, a seeded generator, the sound effect, the system
     // clipboard and QColorDialog. Created on first use, alive until exit.

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # check_package.sh CPACK BUILD_DIR: packs BUILD_DIR into a Debian package in a
 # scratch folder; lintian must find no error; the package must hold exactly the
-# files a desktop needs and depend on Qt and the Japanese font; the unpacked
-# menu entry and metainfo must validate and the unpacked program must start.
+# files a desktop needs and depend on Qt (Qt Charts and the SQLite driver of Qt
+# SQL among it) and the Japanese font; the metainfo must name this version as
+# a release; the unpacked menu entry and metainfo must validate and the
+# unpacked program must start.
 # Exit status 77 (skipped) when a checking tool is missing.
 set -euo pipefail
 cpack=$1
@@ -40,7 +42,8 @@ diff -u <(printf '%s\n' ./usr/bin/junban $share/applications/io.github.junban.de
     $share/lintian/overrides/junban | sort) \
     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort) || fail "the package's file list differs"
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{ print $1 }')
-for d in fonts-ipafont-gothic libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6; do
+for d in fonts-ipafont-gothic libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
+    libqt6charts6 libqt6sql6 libqt6sql6-sqlite; do
     grep -qx "$d" <<<"$depends" || fail "Depends lacks $d: $(dpkg-deb -f "$deb" Depends)"
 done
 [ "$(dpkg-deb -f "$deb" Section Recommends)" = $'Section: games\nRecommends: qt6-translations-l10n' ] ||
@@ -51,6 +54,9 @@ dpkg-deb -x "$deb" "$root"
 desktop=$root/usr/share/applications/io.github.junban.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the menu entry"
 appstreamcli validate-tree --no-net "$root/usr" || fail "appstreamcli rejects the installed tree"
+version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$root/usr/share/metainfo/io.github.junban.metainfo.xml" ||
+    fail "the metainfo names no release $version"
 grep -qx 'Exec=junban' "$desktop" && grep -qx 'Icon=io.github.junban' "$desktop" ||
     fail "the menu entry does not start /usr/bin/junban with the io.github.junban icon"
 # Still running after a moment (timeout's status 124): it found its libraries

@@ -10,7 +10,9 @@
 
 namespace testing {
 
-TestBoard::TestBoard(bool showWindow) : frm(std::make_unique<Frm1>(fakes.services())) {
+TestBoard::TestBoard(bool showWindow, const QString& historyFile) {
+    fakes.historyFile = historyFile;
+    frm = std::make_unique<Frm1>(fakes.services());
     if (!showWindow)
         return;
     frm->show();

@@ -17,7 +17,8 @@ struct TestBoard {
     FakeServices fakes;
     std::unique_ptr<Frm1> frm;
 
-    explicit TestBoard(bool showWindow = true);
+    // `historyFile`: where the board keeps its finished games (none if empty).
+    explicit TestBoard(bool showWindow = true, const QString& historyFile = {});
     Frm1& operator*() { return *frm; }
     Frm1* operator->() { return frm.get(); }
 

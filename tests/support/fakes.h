@@ -74,7 +74,10 @@ struct FakeServices {
     FakeBeeper beeper;
     FakeClipboard clipboard;
     FakeColorPicker colorPicker;
-    ui::Services services() { return {&clock, &random, &beeper, &clipboard, &colorPicker}; }
+    QString historyFile; // empty: the games are not kept
+    ui::Services services() {
+        return {&clock, &random, &beeper, &clipboard, &colorPicker, historyFile};
+    }
 };
 
 } // namespace testing

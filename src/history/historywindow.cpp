@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "history/historywindow.h"
+
+#include "design.h"
+#include "frm1.h"
+#include "history/csv.h"
+#include "history/gamestable.h"
+#include "history/progresschart.h"
+#include "history/recorder.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace history {
+
+namespace {
+
+const QString All = u"すべて"_s;
+
+void makeButton(ui::CommandButton& b, QWidget* parent, const QString& caption, const QString& tip) {
+    b.create(parent);
+    b.setCaption(caption);
+    b.setFont(design::pGothic(10.8));
+    b.setBackColor(design::ButtonFace);
+    b.setToolTipText(tip);
+    b.button()->setMinimumSize(ui::twipsToPixels(850), ui::twipsToPixels(372));
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(Recorder& recorder, std::function<QString()> currentName)
+    : recorder_(recorder), currentName_(std::move(currentName)),
+      store_(std::make_unique<Store>(recorder.path())) {
+    buildControls();
+    connect(&recorder_, &Recorder::recorded, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::buildControls() {
+    setWindowTitle(u"記録"_s);
+    setFont(ui::makeFont(design::pGothic(10.8)));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ui::toQColor(design::Pale));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    resize(1000, 720);
+
+    auto* filters = new QHBoxLayout;
+    playerBox = new QComboBox;
+    playerBox->setToolTip(u"表示する人"_s);
+    playerBox->setMinimumContentsLength(12);
+    countBox = new QComboBox;
+    countBox->setToolTip(u"表示する数字の個数"_s);
+    countBox->addItem(All);
+    for (int count = 10; count <= 50; count += 10)
+        countBox->addItem(QString::number(count), count);
+    auto* nameLabel = new QLabel(u"名前(&N)"_s);
+    nameLabel->setBuddy(playerBox);
+    auto* countLabel = new QLabel(u"個数(&C)"_s);
+    countLabel->setBuddy(countBox);
+    filters->addWidget(nameLabel);
+    filters->addWidget(playerBox);
+    filters->addSpacing(24);
+    filters->addWidget(countLabel);
+    filters->addWidget(countBox);
+    filters->addStretch();
+
+    notice = new QLabel;
+    notice->setWordWrap(true);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice->setStyleSheet(u"QLabel { background: #ffffe0; color: #800000; padding: 6px; "
+                          u"border: 1px solid #c08080; }"_s);
+    notice->hide();
+
+    chart = new ProgressChart;
+    chart->setMinimumHeight(240);
+    rows = new GamesTable(this);
+    table = new QTableView;
+    table->setModel(rows);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    // Fixed row heights and column widths: nothing measures ten thousand rows.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    const int widths[GamesTable::Columns] = {170, 140, 80, 50, 80, 90, 130};
+    for (int c = 0; c < GamesTable::Columns; ++c)
+        table->setColumnWidth(c, widths[c]);
+    table->horizontalHeader()->setStretchLastSection(true);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(chart);
+    split->addWidget(table);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    status = new QLabel;
+    buttons->addWidget(status, 1);
+    makeButton(cmdCsv, this, u"CSV保存"_s, u"表示している記録をCSVファイルに保存します"_s);
+    makeButton(cmdSakujo, this, u"削除"_s, u"選んだ記録を削除します"_s);
+    makeButton(cmdTojir, this, u"閉じる"_s, u"この画面を閉じます"_s);
+    for (ui::CommandButton* b : {&cmdCsv, &cmdSakujo, &cmdTojir})
+        buttons->addWidget(b->button());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addWidget(notice);
+    layout->addWidget(split, 1);
+    layout->addLayout(buttons);
+    QWidget* const order[] = {playerBox,       countBox,           table,
+                              cmdCsv.button(), cmdSakujo.button(), cmdTojir.button()};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    const auto filterChanged = [this] {
+        if (!filling_)
+            showGames();
+    };
+    connect(playerBox, &QComboBox::currentIndexChanged, this, filterChanged);
+    connect(countBox, &QComboBox::currentIndexChanged, this, filterChanged);
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { updateButtons(); });
+    cmdCsv.onClick = [this] {
+        exportCsv();
+    };
+    cmdSakujo.onClick = [this] {
+        deleteSelected();
+    };
+    cmdTojir.onClick = [this] {
+        close();
+    };
+}
+
+void HistoryWindow::open() {
+    if (!isVisible()) {
+        status->clear();
+        fillNames(QVariant(currentName_()));
+        const std::optional<int> last = store_->lastCount();
+        filling_ = true;
+        countBox->setCurrentIndex(std::max(0, last ? countBox->findData(*last) : 0));
+        filling_ = false;
+        showGames();
+        showNotice();
+    }
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+// Esc closes the window, from whichever control leaves the key unused.
+void HistoryWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HistoryWindow::refresh() {
+    fillNames(playerBox->currentData()); // none for すべて
+    showGames();
+}
+
+Filter HistoryWindow::filter() const {
+    Filter f;
+    if (playerBox->currentIndex() > 0)
+        f.name = playerBox->currentData().toString();
+    if (countBox->currentIndex() > 0)
+        f.count = countBox->currentData().toInt();
+    return f;
+}
+
+// Lists every name of the history after すべて and chooses `wanted` (a name,
+// or nothing for すべて), or すべて when it has no game.
+void HistoryWindow::fillNames(const QVariant& wanted) {
+    filling_ = true;
+    playerBox->clear();
+    playerBox->addItem(All);
+    for (const QString& name : store_->names())
+        playerBox->addItem(name.isEmpty() ? u"（名前なし）"_s : name, name);
+    playerBox->setCurrentIndex(std::max(0, playerBox->findData(wanted)));
+    filling_ = false;
+}
+
+void HistoryWindow::showGames() {
+    QList<Game> games = store_->games(filter());
+    chart->setGames(games);
+    rows->setGames(std::move(games));
+    updateButtons();
+}
+
+void HistoryWindow::showNotice() {
+    QString text;
+    if (store_->state() != Store::State::Ready) {
+        text = store_->notice();
+    } else if (!setAsideSaid_) {
+        text = recorder_.notice();
+        if (text.isEmpty())
+            text = store_->notice();
+        setAsideSaid_ = !text.isEmpty();
+    }
+    notice->setText(text);
+    notice->setVisible(!text.isEmpty());
+}
+
+void HistoryWindow::updateButtons() {
+    cmdCsv.setEnabled(rows->rowCount() > 0);
+    cmdSakujo.setEnabled(store_->state() == Store::State::Ready &&
+                         table->selectionModel()->hasSelection());
+}
+
+void HistoryWindow::exportCsv() {
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(u"junban-history.csv"_s);
+    const QString path = chooseFile ? chooseFile(suggested)
+                                    : QFileDialog::getSaveFileName(this, u"CSV保存"_s, suggested,
+                                                                   u"CSV ファイル (*.csv)"_s);
+    if (path.isEmpty())
+        return;
+    // The rows as the table shows them, newest first.
+    QList<Game> shown = rows->games();
+    std::reverse(shown.begin(), shown.end());
+    QString error;
+    if (!writeCsv(path, shown, &error)) {
+        status->clear();
+        QMessageBox::warning(this, u"記録"_s, u"CSVファイルを保存できませんでした。\n"_s + error);
+        return;
+    }
+    status->setText(QString::number(shown.size()) + u" 件を "_s + QDir::toNativeSeparators(path) +
+                    u" に保存しました。"_s);
+}
+
+void HistoryWindow::deleteSelected() {
+    QList<qint64> ids;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows())
+        ids.append(rows->gameAt(index.row()).id);
+    if (ids.isEmpty())
+        return;
+    QMessageBox ask(QMessageBox::Question, u"記録"_s,
+                    u"選んだ "_s + QString::number(ids.size()) +
+                        u" 件の記録を削除します。\n削除した記録は元に戻せません。"_s,
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = ask.addButton(u"削除する"_s, QMessageBox::AcceptRole);
+    ask.setDefaultButton(ask.addButton(u"やめる"_s, QMessageBox::RejectRole));
+    ask.exec();
+    if (ask.clickedButton() != yes)
+        return;
+    if (!store_->remove(ids))
+        QMessageBox::warning(this, u"記録"_s, u"記録を削除できませんでした。"_s);
+    status->clear();
+    refresh();
+}
+
+} // namespace history
+
+// The history window, created on first use (and with it the chart and the
+// store's connection) and kept until the program ends.
+void Frm1::showHistory() {
+    if (!history_)
+        history_ =
+            std::make_unique<history::HistoryWindow>(recorder(), [this] { return txt1.text(); });
+    history_->open();
+}

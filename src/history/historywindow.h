@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "history/store.h"
+#include "ui/controls.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QTableView;
+
+namespace history {
+
+class GamesTable;
+class ProgressChart;
+class Recorder;
+
+// The history window (caption 記録): the kept games of one player and one
+// count, each filter also offering すべて, as a chart of their times and a
+// table newest first, with CSV export and deletion. Modeless and without
+// owner; the board window creates it on first use and keeps it until the
+// program ends, so closing it (閉じる, Esc, the title bar) only hides it.
+//
+// It reads through a store of its own on the recorder's file, opened when the
+// window is created (never before), and reads again whenever the recorder
+// has written a game while the window is open. What the store or the
+// recorder says about the file is shown above the chart: that games cannot
+// be kept, or are read-only, as long as that holds; that a damaged file was
+// set aside, the first time the window opens.
+class HistoryWindow final : public QWidget {
+public:
+    // `currentName` gives the name box's text when the window is opened.
+    HistoryWindow(Recorder& recorder, std::function<QString()> currentName);
+    ~HistoryWindow() override;
+
+    // Shows the window, or brings it to the front when it is open. Opened
+    // from hidden, it reads the history anew and chooses the player in the
+    // name box (すべて when that name has no game) and the count of the last
+    // game finished (すべて before any).
+    void open();
+    // Reads the names and the games of the chosen filters anew.
+    void refresh();
+
+    // Asks where to export, offering `suggested`; empty for cancel. The file
+    // dialog unless set (tests answer it themselves).
+    std::function<QString(const QString& suggested)> chooseFile;
+
+    QComboBox* playerBox = nullptr; // すべて, then every name of the history
+    QComboBox* countBox = nullptr;  // すべて, 10 .. 50
+    QLabel* notice = nullptr;
+    ProgressChart* chart = nullptr;
+    QTableView* table = nullptr;
+    GamesTable* rows = nullptr;
+    QLabel* status = nullptr;
+    ui::CommandButton cmdCsv;
+    ui::CommandButton cmdSakujo;
+    ui::CommandButton cmdTojir;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    Filter filter() const;
+    void fillNames(const QVariant& wanted);
+    void showGames();
+    void showNotice();
+    void updateButtons();
+    void exportCsv();
+    void deleteSelected();
+
+    Recorder& recorder_;
+    std::function<QString()> currentName_;
+    std::unique_ptr<Store> store_;
+    bool setAsideSaid_ = false; // the notice of a file set aside is said once
+    bool filling_ = false;      // the filters are being refilled: no query yet
+};
+
+} // namespace history
