@@ -293,7 +293,7 @@ private slots:
                             buttons[i]->height()),
                      QRectF(120 + 960 * i, 150, 850, 372));
             QCOMPARE(buttons[i]->button()->geometry().left(), ui::twipsToPixels(120 + 960 * i));
-            captions << buttons[i]->caption();
+            captions << buttons[i]->button()->text();
         }
         QCOMPARE(captions,
                  QStringList({u"読込む"_s, u"コピー"_s, u"消す"_s, u"閉じる"_s, u"記録"_s}));
