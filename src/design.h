@@ -14,6 +14,9 @@ constexpr ui::Colour Ink = ui::RGB(0, 0, 192);            // the board's drawing
 constexpr ui::Colour Red = ui::RGB(255, 0, 0);
 constexpr ui::Colour White = ui::RGB(255, 255, 255);
 
+// What the first next-number label shows before the number due.
+inline const QString NextPrefix = QStringLiteral("次-");
+
 // The two font names of the designs, mapped to an installed Japanese gothic
 // at start-up.
 inline const QString UiGothic = QStringLiteral("MS UI Gothic");

@@ -4,6 +4,7 @@
 
 #include "design.h"
 #include "results/frm2.h"
+#include "ui/designtable.h"
 #include "ui/fonts.h"
 
 #include <QApplication>

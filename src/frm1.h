@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/formwindow.h"
 #include "ui/services.h"
+#include "ui/timerdialog.h"
 
 #include <array>
 #include <memory>

@@ -11,7 +11,7 @@
 
 namespace engine {
 
-// Highest index of the position arrays: numbers 0 .. 99 plus one spare.
+// Size of the position arrays: an entry for each number 0 .. 99, and one spare.
 constexpr int PositionCount = 101;
 
 // Every variable of a board, with the value it has when the board window is

@@ -76,7 +76,7 @@ void Frm1::Form_MouseDown(int, int, double X, double Y) {
         ShowGameResult();
         ResetGame();
     } else {
-        lbl1[0].setCaption(QStringLiteral("次-"));
+        lbl1[0].setCaption(design::NextPrefix);
         lbl1[1].setCaption(QString::number(s1 + c));
         PlaceNumbers();
     }

@@ -27,8 +27,8 @@ constexpr int textLeftOfCentre(int n) {
 }
 
 struct PlacementStats {
-    std::int64_t draws = 0;   // candidates drawn in the whole pass
-    int boundReached = 0;     // numbers placed at their best candidate
+    std::int64_t draws = 0; // candidates drawn in the whole pass
+    int boundReached = 0;   // numbers placed at their best candidate
 };
 
 // One placement pass: gives numbers first .. last, in ascending order, fresh

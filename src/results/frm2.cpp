@@ -4,59 +4,17 @@
 
 #include "design.h"
 #include "frm1.h"
+#include "ui/designtable.h"
 #include "ui/fonts.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QObject>
-#include <QPushButton>
-
 using namespace Qt::Literals::StringLiterals;
+using ui::CrLf;
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
 const QString Instruction =
     QStringLiteral("メモ帳にコピーして、.txtファイルではなく."
                    "csvファイルで保存して、Excelなどで開いて整えてください。");
-
-// Makes Enter and Return press the window's default button. Enter in the
-// text box still starts a new line there, and a button that has the focus
-// still answers its own keys; only presses that no control takes reach the
-// window, and those press the default button.
-class DefaultButtonKeys final : public QObject {
-public:
-    DefaultButtonKeys(QWidget* window, QPushButton* button) : QObject(window), button_(button) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && watched == parent()) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-                button_->isVisible() && button_->isEnabled()) {
-                button_->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPushButton* button_;
-};
-
-// Holds a closed results window until the event loop comes back, so that the
-// window is never destroyed inside one of its own handlers.
-class ClosedWindow final : public QObject {
-public:
-    explicit ClosedWindow(std::unique_ptr<results::Frm2> window) : window_(std::move(window)) {}
-
-private:
-    std::unique_ptr<results::Frm2> window_;
-};
 
 } // namespace
 
@@ -113,8 +71,7 @@ void Frm2::buildControls() {
     // Neither caption nor tooltip: a screen reader names the box after its window.
     txt2.setAccessibleName(w.caption());
 
-    cmdTxet.button()->setDefault(true);
-    new DefaultButtonKeys(&w, cmdTxet.button());
+    ui::setDefaultButton(w, cmdTxet.button());
 }
 
 void Frm2::connectHandlers() {
@@ -188,7 +145,7 @@ void Frm1::cmdHyou_Click() {
     if (!frm2_) {
         frm2_ = std::make_unique<results::Frm2>(*this);
         frm2_->onClosed = [this] {
-            (new ClosedWindow(std::move(frm2_)))->deleteLater();
+            ui::releaseLater(std::move(frm2_));
         };
     }
     frm2_->show();

@@ -2,25 +2,18 @@
 
 #include "frm1.h"
 
+#include "design.h"
 #include "engine/rules.h"
 #include "results/gametext.h"
 #include "results/rangeoptions.h"
 
+// The range of the first selected button of each group; 0 for a group with
+// none selected.
 void Frm1::ReadRangeOptions() {
-    s1 = 0;
-    s2 = 0;
-    for (int i = results::FirstStartOption; i <= results::LastStartOption; ++i) {
-        if (opt1[i].value()) {
-            s1 = results::startOf(i);
-            break;
-        }
-    }
-    for (int i = results::FirstCountOption; i <= results::LastCountOption; ++i) {
-        if (opt1[i].value()) {
-            s2 = results::spanOf(i);
-            return;
-        }
-    }
+    const int start = ui::firstSelected(opt1, results::FirstStartOption, results::LastStartOption);
+    s1 = start < 0 ? 0 : results::startOf(start);
+    const int count = ui::firstSelected(opt1, results::FirstCountOption, results::LastCountOption);
+    s2 = count < 0 ? 0 : results::spanOf(count);
 }
 
 void Frm1::ResetGame() {
@@ -36,10 +29,11 @@ void Frm1::ResetGame() {
 // click on the board.
 void Frm1::ShowResetNotice() {
     board().cls();
-    lbl1[0].setCaption(QStringLiteral("次-"));
+    lbl1[0].setCaption(design::NextPrefix);
     lbl1[1].setCaption(QString());
-    lbl4.setCaption(
-        QStringLiteral("リセットしました。\r\nもう一度クリックして\r\n最初から始めてください。"));
+    lbl4.setCaption(QStringLiteral("リセットしました。") + ui::CrLf +
+                    QStringLiteral("もう一度クリックして") + ui::CrLf +
+                    QStringLiteral("最初から始めてください。"));
     lbl4.setVisible(true);
 }
 

@@ -2,6 +2,8 @@
 
 #include "results/gametext.h"
 
+#include "ui/values.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -42,9 +44,9 @@ int correctRate(int hits, int clicks) {
 }
 
 QString summaryCaption(const GameFigures& g) {
-    const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("数字 ＝ ") + QString::number(g.count) + QStringLiteral(" 個") + crlf +
-           QStringLiteral("所要時間 ＝ ") + summaryTimeText(g.seconds) + crlf +
+    using ui::CrLf;
+    return QStringLiteral("数字 ＝ ") + QString::number(g.count) + QStringLiteral(" 個") + CrLf +
+           QStringLiteral("所要時間 ＝ ") + summaryTimeText(g.seconds) + CrLf +
            QStringLiteral("正解率 ＝ ") + QString::number(correctRate(g.hits, g.clicks)) +
            QStringLiteral(" ％ (") + QString::number(g.hits) + QLatin1Char('/') +
            QString::number(g.clicks) + QLatin1Char(')');

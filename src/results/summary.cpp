@@ -18,5 +18,5 @@ void Frm1::ShowGameResult() {
     lbl4.setCaption(results::summaryCaption(g));
     lbl4.setVisible(true);
     ++gameNo;
-    Itiran += QStringLiteral("\r\n") + results::resultsLine(gameNo, txt1.text(), g);
+    Itiran += ui::CrLf + results::resultsLine(gameNo, txt1.text(), g);
 }

@@ -51,7 +51,7 @@ void Frm1::cmdOto_Click() {
 }
 
 // Ends the program at once: closing the board window closes the results
-// window and stops the event loop with status 0 (Form_Load wires that), and
+// window and stops the event loop with status 0 (connectHandlers wires that), and
 // nothing is summarised or kept.
 void Frm1::cmdEnd_Click() {
     form().close();

@@ -3,6 +3,7 @@
 #include "shell/layout.h"
 
 #include "shell/rangerules.h"
+#include "ui/values.h"
 
 namespace shell {
 namespace {
@@ -45,9 +46,9 @@ BoardText rangeInstruction(double outerWidth, int s1) {
 }
 
 QString usageHint() {
-    return QStringLiteral("正解のときの音を止めるには、\r\n"
-                          "上右の［音］ボタンをクリックして下さい。\r\n"
-                          "的中の範囲は上の［狭・中・広］で調節できます。");
+    return QStringLiteral("正解のときの音を止めるには、") + ui::CrLf +
+           QStringLiteral("上右の［音］ボタンをクリックして下さい。") + ui::CrLf +
+           QStringLiteral("的中の範囲は上の［狭・中・広］で調節できます。");
 }
 
 } // namespace shell

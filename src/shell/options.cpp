@@ -2,6 +2,7 @@
 
 #include "frm1.h"
 
+#include "design.h"
 #include "shell/rangerules.h"
 
 using results::FirstCountOption;
@@ -9,42 +10,27 @@ using results::FirstStartOption;
 using results::LastCountOption;
 using results::LastStartOption;
 
-namespace {
-
-// The first selected button of opt1(first .. last), or -1.
-int firstSelected(const std::array<ui::OptionButton, 14>& opt, int first, int last) {
-    for (int i = first; i <= last; ++i) {
-        if (opt[i].value())
-            return i;
-    }
-    return -1;
-}
-
-} // namespace
-
 // Keeps the two range choices compatible: whichever group the clicked button
 // belongs to, the selected first number disables the counts it cannot take
 // and the selected count disables the first numbers it cannot take. Only
 // Enabled changes, never a selection. Then the game starts over on the new
 // range.
 void Frm1::opt1_Click(int) {
-    const int start = firstSelected(opt1, FirstStartOption, LastStartOption);
+    const int start = ui::firstSelected(opt1, FirstStartOption, LastStartOption);
     if (start >= 0) {
         if (shell::rangeFits(start, LastCountOption)) {
             EnableCountOptions();
         } else {
-            // Counts 10 and 20 fit every start and are never disabled.
-            for (int i = FirstCountOption + 2; i <= LastCountOption; ++i)
+            for (int i = FirstCountOption; i <= LastCountOption; ++i)
                 opt1[i].setEnabled(shell::rangeFits(start, i));
         }
     }
-    const int count = firstSelected(opt1, FirstCountOption, LastCountOption);
+    const int count = ui::firstSelected(opt1, FirstCountOption, LastCountOption);
     if (count >= 0) {
         if (shell::rangeFits(LastStartOption, count)) {
             EnableStartOptions();
         } else {
-            // Starts 0 to 50 fit every count and are never disabled.
-            for (int i = 6; i <= LastStartOption; ++i)
+            for (int i = FirstStartOption; i <= LastStartOption; ++i)
                 opt1[i].setEnabled(shell::rangeFits(i, count));
         }
     }
@@ -68,7 +54,7 @@ void Frm1::EnableCountOptions() {
 // board's saved fore colour. The first click sets red, which they already
 // show after start-up.
 void Frm1::lbl1_Click(int) {
-    const ui::Colour colour = swthTugi ? MJcolr : ui::RGB(255, 0, 0);
+    const ui::Colour colour = swthTugi ? MJcolr : design::Red;
     lbl1[0].setForeColor(colour);
     lbl1[1].setForeColor(colour);
     Tugicolr = colour;

@@ -3,198 +3,57 @@
 #include "ui/controls.h"
 
 #include "ui/fonts.h"
-#include "ui/services.h"
+#include "ui/widgets.h"
 
-#include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <QTextCursor>
-#include <QTimer>
-
-#include <algorithm>
-#include <vector>
 
 namespace ui {
 namespace {
 
 QString toCrLf(QString text) {
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QLatin1Char('\n'), CrLf);
     return text;
 }
 
 QString fromCrLf(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(CrLf, QStringLiteral("\n"));
     return text;
 }
 
-// A label that reports clicks when it has a click handler, and otherwise lets
-// presses go on to its container like a plain QLabel.
-class ClickLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<bool()> clickable;
-    std::function<void()> clicked;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override {
-        if (clickable && clickable())
-            e->accept();
-        else
-            QLabel::mousePressEvent(e);
+// The horizontal part of the Qt alignment of `align`.
+Qt::Alignment horizontal(Align align) {
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
     }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (clickable && clickable() && rect().contains(e->position().toPoint())) {
-            e->accept();
-            clicked();
-            return;
-        }
-        QLabel::mouseReleaseEvent(e);
-    }
-};
-
-// A frame keeps the presses on it: the command bar is not part of the board.
-class SolidFrame final : public QFrame {
-public:
-    using QFrame::QFrame;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override { e->accept(); }
-};
-
-// A command button in the graphical style of the designs: one flat fill of
-// its back colour (the palette's Button colour) under a thin raised bevel,
-// sunken while pressed, a dotted focus rectangle inside the face while it has
-// the focus, and grey text while disabled. The application style would paint
-// a gradient instead, which hides the designed colour.
-class FaceButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QRect r = rect();
-        const QColor face = palette().color(QPalette::Button);
-        p.fillRect(r, face);
-        const bool sunken = isDown();
-        const QColor light(255, 255, 255), dark(64, 64, 64), shadow = face.darker(200);
-        // Outer edges one pixel, the inner shadow one pixel more.
-        const auto edges = [&p](const QRect& e, const QColor& topLeft, const QColor& bottomRight) {
-            p.fillRect(e.left(), e.top(), e.width(), 1, topLeft);
-            p.fillRect(e.left(), e.top(), 1, e.height(), topLeft);
-            p.fillRect(e.left(), e.bottom(), e.width(), 1, bottomRight);
-            p.fillRect(e.right(), e.top(), 1, e.height(), bottomRight);
-        };
-        if (sunken) {
-            edges(r, dark, light);
-            edges(r.adjusted(1, 1, -1, -1), shadow, face);
-        } else {
-            edges(r, light, dark);
-            edges(r.adjusted(1, 1, -1, -1), face, shadow);
-        }
-        if (hasFocus()) {
-            p.setPen(QPen(palette().color(QPalette::ButtonText), 0, Qt::DotLine));
-            p.drawRect(r.adjusted(3, 3, -4, -4));
-        }
-        p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(128, 128, 128));
-        p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    }
-};
-
-// The option buttons of one container, left to right.
-QList<QRadioButton*> groupOf(const QRadioButton* button) {
-    QList<QRadioButton*> group =
-        button->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    std::stable_sort(group.begin(), group.end(), [](const QWidget* a, const QWidget* b) {
-        return a->x() != b->x() ? a->x() < b->x() : a->y() < b->y();
-    });
-    return group;
 }
 
-// Makes a group of option buttons one stop of the keyboard order: its
-// selected button, or every button while none is selected.
-void setGroupTabStop(const QRadioButton* member) {
-    const QList<QRadioButton*> group = groupOf(member);
-    const bool anySelected = std::any_of(group.begin(), group.end(),
-                                         [](const QRadioButton* b) { return b->isChecked(); });
-    for (QRadioButton* b : group)
-        b->setFocusPolicy(!anySelected || b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+// The position in a plain-text document `count` characters after `from`,
+// where positions count a line break as the two characters CR LF and the
+// document as one.
+int plainPosition(const QString& plain, int from, int count) {
+    int pos = from;
+    for (int crlf = 0; pos < plain.size() && crlf < count; ++pos)
+        crlf += plain.at(pos) == QLatin1Char('\n') ? 2 : 1;
+    return pos;
 }
-
-// An option button whose whole rectangle shows its back colour, with the
-// circle drawn whole and round inside the part of the button its container
-// shows (a designed button may reach below the bottom of its frame). The
-// arrow keys move the selection within its group, each move a click.
-class OptionRadio final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        QStyleOptionButton opt;
-        initStyleOption(&opt);
-        const int shown = qBound(0, parentWidget()->height() - y(), height());
-        const int side =
-            std::min({style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &opt, this),
-                      width(), shown});
-        opt.rect = QRect(0, (shown - side) / 2, side, side);
-        style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &opt, &p, this);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = opt.rect;
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
-        }
-    }
-    // The whole rectangle takes clicks, not only the circle.
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-    void focusInEvent(QFocusEvent* e) override {
-        QRadioButton::focusInEvent(e);
-        setGroupTabStop(this);
-    }
-    void keyPressEvent(QKeyEvent* e) override {
-        int step = 0;
-        if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Up)
-            step = -1;
-        else if (e->key() == Qt::Key_Right || e->key() == Qt::Key_Down)
-            step = 1;
-        if (step == 0 || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-            QRadioButton::keyPressEvent(e);
-            return;
-        }
-        QList<QRadioButton*> group = groupOf(this);
-        group.removeIf([this](const QRadioButton* b) {
-            return b != this && (!b->isEnabled() || b->isHidden());
-        });
-        const qsizetype n = group.size();
-        QRadioButton* next = group.at((group.indexOf(this) + step + n) % n);
-        if (next == this)
-            return;
-        next->setFocus(Qt::TabFocusReason);
-        next->click();
-    }
-};
 
 } // namespace
 
 // --- Control -------------------------------------------------------------
 
-void Control::attach(QWidget* widget) {
+void Control::attach(QWidget* widget, QPalette::ColorRole foreRole, QPalette::ColorRole backRole) {
     widget_ = widget;
-    const QPalette pal = widget->palette();
-    foreColor_ = fromQColor(pal.color(widget->foregroundRole()));
-    backColor_ = fromQColor(pal.color(widget->backgroundRole()));
-    font_ = FontSpec{widget->font().family(), widget->font().pointSizeF(), false, false};
+    foreRole_ = foreRole;
+    backRole_ = backRole;
+    foreColor_ = fromQColor(widget->palette().color(foreRole));
+    backColor_ = fromQColor(widget->palette().color(backRole));
 }
 
 void Control::setLeft(double left) {
@@ -246,8 +105,8 @@ void Control::setBackColor(Colour c) {
 
 void Control::applyColours() {
     QPalette pal = widget_->palette();
-    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
-    pal.setColor(QPalette::Window, toQColor(backColor_));
+    pal.setColor(foreRole_, toQColor(foreColor_));
+    pal.setColor(backRole_, toQColor(backColor_));
     widget_->setPalette(pal);
 }
 
@@ -276,7 +135,6 @@ void Control::updateAccessibleName() {
 }
 
 void Control::setFont(const FontSpec& font) {
-    font_ = font;
     widget_->setFont(makeFont(font));
     geometryChanged();
 }
@@ -312,18 +170,7 @@ void Label::create(QWidget* parent) {
 }
 
 void Label::setAlignment(Align align) {
-    auto* label = static_cast<QLabel*>(widget_);
-    switch (align) {
-    case Align::Left:
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        break;
-    case Align::Centre:
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        break;
-    case Align::Right:
-        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        break;
-    }
+    static_cast<QLabel*>(widget_)->setAlignment(horizontal(align) | Qt::AlignTop);
 }
 
 void Label::setCaption(const QString& caption) {
@@ -363,17 +210,12 @@ void CommandButton::create(QWidget* parent) {
         if (onClick)
             onClick();
     });
-    attach(button);
-    foreColor_ = fromQColor(button->palette().color(QPalette::ButtonText));
-    backColor_ = fromQColor(button->palette().color(QPalette::Button));
+    attach(button, QPalette::ButtonText, QPalette::Button);
     updateAccessibleName();
 }
 
 QPushButton* CommandButton::button() const {
     return static_cast<QPushButton*>(widget_);
-}
-QString CommandButton::caption() const {
-    return button()->text();
 }
 void CommandButton::setCaption(const QString& caption) {
     button()->setText(caption);
@@ -385,13 +227,6 @@ QString CommandButton::shownCaption() const {
 }
 void CommandButton::click() {
     button()->click();
-}
-
-void CommandButton::applyColours() {
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::ButtonText, toQColor(foreColor_));
-    pal.setColor(QPalette::Button, toQColor(backColor_));
-    widget_->setPalette(pal);
 }
 
 // --- OptionButton --------------------------------------------------------
@@ -427,6 +262,14 @@ void OptionButton::setValue(bool value) {
     radio()->setAutoExclusive(true);
 }
 
+int firstSelected(std::span<const OptionButton> buttons, int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        if (buttons[i].value())
+            return i;
+    }
+    return -1;
+}
+
 // --- Frame ---------------------------------------------------------------
 
 void Frame::create(QWidget* parent) {
@@ -446,7 +289,7 @@ void TextBox::create(QWidget* parent) {
         edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit_->setTabChangesFocus(true);
-        attach(edit_);
+        attach(edit_, QPalette::Text, QPalette::Base);
     } else {
         line_ = new QLineEdit(parent);
         // A single-line box holds no line breaks: a pasted CR or LF becomes a
@@ -456,16 +299,14 @@ void TextBox::create(QWidget* parent) {
                 return;
             const int cursor = edit->cursorPosition();
             QString flat = t;
-            flat.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+            flat.replace(CrLf, QStringLiteral(" "));
             flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
             flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
             edit->setText(flat);
             edit->setCursorPosition(qMin(cursor, int(flat.size())));
         });
-        attach(line_);
+        attach(line_, QPalette::Text, QPalette::Base);
     }
-    foreColor_ = fromQColor(widget_->palette().color(QPalette::Text));
-    backColor_ = fromQColor(widget_->palette().color(QPalette::Base));
 }
 
 QString TextBox::text() const {
@@ -497,13 +338,8 @@ int TextBox::selLength() const {
 
 void TextBox::setSelStart(int start) {
     if (edit_) {
-        // Positions count CR LF as two characters, the document as one.
-        const QString plain = edit_->toPlainText();
-        int pos = 0;
-        for (int crlf = 0; pos < plain.size() && crlf < start; ++pos)
-            crlf += plain.at(pos) == QLatin1Char('\n') ? 2 : 1;
         QTextCursor cursor = edit_->textCursor();
-        cursor.setPosition(pos);
+        cursor.setPosition(plainPosition(edit_->toPlainText(), 0, start));
         edit_->setTextCursor(cursor);
     } else {
         line_->setCursorPosition(start);
@@ -512,12 +348,9 @@ void TextBox::setSelStart(int start) {
 
 void TextBox::setSelLength(int length) {
     if (edit_) {
-        const QString plain = edit_->toPlainText();
         QTextCursor cursor = edit_->textCursor();
-        int pos = cursor.position();
-        for (int crlf = 0; pos < plain.size() && crlf < length; ++pos)
-            crlf += plain.at(pos) == QLatin1Char('\n') ? 2 : 1;
-        cursor.setPosition(pos, QTextCursor::KeepAnchor);
+        cursor.setPosition(plainPosition(edit_->toPlainText(), cursor.position(), length),
+                           QTextCursor::KeepAnchor);
         edit_->setTextCursor(cursor);
     } else {
         line_->setSelection(line_->cursorPosition(), length);
@@ -526,87 +359,7 @@ void TextBox::setSelLength(int length) {
 
 void TextBox::setAlignment(Align align) {
     if (line_)
-        line_->setAlignment(align == Align::Centre  ? Qt::AlignCenter
-                            : align == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
-                                                    : Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void TextBox::applyColours() {
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Text, toQColor(foreColor_));
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    widget_->setPalette(pal);
-}
-
-// --- Timer ---------------------------------------------------------------
-
-void Timer::create(QObject* parent) {
-    timer_ = new QTimer(parent);
-    timer_->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
-        if (onTimer)
-            onTimer();
-    });
-}
-
-void Timer::setInterval(int ms) {
-    interval_ = ms < 0 ? 0 : ms;
-    if (interval_ == 0) {
-        timer_->stop();
-    } else {
-        timer_->start(interval_);
-    }
-}
-
-bool Timer::running() const {
-    return timer_->isActive();
-}
-
-// --- CommonDialog --------------------------------------------------------
-
-void CommonDialog::create(ColorPicker* picker, QWidget* parent) {
-    picker_ = picker;
-    parent_ = parent;
-}
-
-bool CommonDialog::showColor() {
-    const Colour initial = (flags_ & 1) ? color_ : RGB(255, 255, 255);
-    const std::optional<Colour> chosen = picker_->pick(initial, parent_);
-    if (!chosen)
-        return !cancelError_;
-    color_ = *chosen;
-    return true;
-}
-
-// --- Window designs ------------------------------------------------------
-
-void buildControls(QWidget* window, std::span<const ControlRow> rows) {
-    // A control designed without a font takes the platform's default one,
-    // not the font of its container.
-    const QFont platformFont;
-    const FontSpec defaultFont{platformFont.family(), platformFont.pointSizeF(), false, false};
-    std::vector<const ControlRow*> byTab;
-    for (const ControlRow& row : rows) {
-        Control& c = row.control;
-        c.create(row.container ? row.container->widget() : window);
-        c.setAlignment(row.align);
-        if (!row.caption.isEmpty())
-            c.setCaption(row.caption);
-        c.setFont(row.font.value_or(defaultFont));
-        if (row.fore)
-            c.setForeColor(*row.fore);
-        if (row.back)
-            c.setBackColor(*row.back);
-        if (!row.tip.isEmpty())
-            c.setToolTipText(row.tip);
-        c.setGeometry(row.left, row.top, row.width, row.height);
-        if (c.widget()->focusPolicy() != Qt::NoFocus)
-            byTab.push_back(&row);
-    }
-    std::stable_sort(byTab.begin(), byTab.end(),
-                     [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
-    for (std::size_t i = 1; i < byTab.size(); ++i)
-        byTab[i]->control.setTabAfter(byTab[i - 1]->control);
+        line_->setAlignment(horizontal(align) | Qt::AlignVCenter);
 }
 
 } // namespace ui

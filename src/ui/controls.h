@@ -4,25 +4,19 @@
 
 #include "ui/twips.h"
 
+#include <QPalette>
 #include <QString>
 
 #include <functional>
-#include <optional>
 #include <span>
 
-class QObject;
 class QWidget;
-class QLabel;
-class QFrame;
 class QPushButton;
 class QRadioButton;
 class QLineEdit;
 class QPlainTextEdit;
-class QTimer;
 
 namespace ui {
-
-class ColorPicker;
 
 // How a label or a text box places its text.
 enum class Align { Left, Centre, Right };
@@ -79,7 +73,6 @@ public:
     // control is for; empty, the tooltip serves as the description.
     void setAccessibleName(const QString& name, const QString& description = {});
 
-    FontSpec font() const { return font_; }
     void setFont(const FontSpec& font);
 
     void setFocus();
@@ -89,9 +82,10 @@ public:
     void setTabAfter(const Control& previous);
 
 protected:
-    void attach(QWidget* widget);
-    // Applies the two colours to the widget's palette.
-    virtual void applyColours();
+    // Takes `widget` as the control's own; its fore and back colours are the
+    // palette's `foreRole` and `backRole`.
+    void attach(QWidget* widget, QPalette::ColorRole foreRole = QPalette::WindowText,
+                QPalette::ColorRole backRole = QPalette::Window);
     // Called after the widget has taken a new geometry.
     virtual void geometryChanged() {}
     // The caption the control shows; empty for a control without one.
@@ -102,10 +96,16 @@ protected:
 
     QWidget* widget_ = nullptr;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+
+private:
+    // Applies the two colours to the widget's palette.
+    void applyColours();
+
     Colour foreColor_ = 0;
     Colour backColor_ = RGB(255, 255, 255);
-    FontSpec font_;
     QString givenName_;
+    QPalette::ColorRole foreRole_ = QPalette::WindowText;
+    QPalette::ColorRole backRole_ = QPalette::Window;
 };
 
 // A label: text only, drawn over whatever lies below it. A CR LF in the
@@ -141,7 +141,6 @@ private:
 class CommandButton : public Control {
 public:
     void create(QWidget* parent) override;
-    QString caption() const;
     void setCaption(const QString& caption) override;
     QPushButton* button() const;
     void click();
@@ -149,7 +148,6 @@ public:
     std::function<void()> onClick;
 
 protected:
-    void applyColours() override;
     QString shownCaption() const override;
 };
 
@@ -171,6 +169,10 @@ public:
     // Called when the player selects the button.
     std::function<void()> onClick;
 };
+
+// The index of the first selected button of buttons[first .. last], or -1
+// when none of them is selected.
+int firstSelected(std::span<const OptionButton> buttons, int first, int last);
 
 // A frame: a container with an opaque background, so that it covers what is
 // drawn under it. Mouse presses on it never reach the window below.
@@ -199,67 +201,10 @@ public:
     void setSelLength(int length);
     QLineEdit* lineEdit() const { return line_; }
 
-protected:
-    void applyColours() override;
-
 private:
     bool multiLine_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* edit_ = nullptr;
 };
-
-// A timer: `interval` milliseconds between ticks, 0 = stopped.
-class Timer {
-public:
-    void create(QObject* parent);
-    int interval() const { return interval_; }
-    void setInterval(int ms);
-    bool running() const;
-
-    std::function<void()> onTimer;
-
-private:
-    QTimer* timer_ = nullptr;
-    int interval_ = 0;
-};
-
-// The common colour dialog: the caller sets cancelError and flags, calls
-// showColor() and reads color(). showColor() returns false when the player
-// cancelled and cancelError is set; color() then stays as it was.
-class CommonDialog {
-public:
-    void create(ColorPicker* picker, QWidget* parent);
-    void setCancelError(bool on) { cancelError_ = on; }
-    void setFlags(int flags) { flags_ = flags; }
-    Colour color() const { return color_; }
-    void setColor(Colour c) { color_ = c; }
-    bool showColor();
-
-private:
-    ColorPicker* picker_ = nullptr;
-    QWidget* parent_ = nullptr;
-    bool cancelError_ = false;
-    int flags_ = 0;
-    Colour color_ = RGB(255, 255, 255);
-};
-
-// One control of a window design: where it lies, what it shows and where it
-// stands in the keyboard order. Positions are twips in the container.
-struct ControlRow {
-    Control& control;
-    Control* container; // null: the window itself
-    QString caption;
-    double left, top, width, height;
-    int tab; // keyboard order, lower first, among the controls that take the focus
-    std::optional<FontSpec> font; // none: the platform's default user-interface font
-    std::optional<Colour> fore;
-    std::optional<Colour> back;
-    Align align;
-    QString tip;
-};
-
-// Creates the controls of a window design in the order of the rows (a
-// container before what it holds) and chains the keyboard order by tab.
-void buildControls(QWidget* window, std::span<const ControlRow> rows);
 
 } // namespace ui

@@ -5,7 +5,9 @@
 #include <QFontDatabase>
 
 namespace ui {
+namespace {
 
+// The installed families that the design names resolve to, best first.
 QStringList japaneseFallbacks() {
     static const QStringList families = [] {
         const QStringList preferred = {
@@ -25,6 +27,8 @@ QStringList japaneseFallbacks() {
     }();
     return families;
 }
+
+} // namespace
 
 void installFontSubstitutions(const QStringList& designNames) {
     const QStringList fallbacks = japaneseFallbacks();

@@ -14,9 +14,6 @@ namespace ui {
 // Japanese. Call once after the application object exists.
 void installFontSubstitutions(const QStringList& designNames);
 
-// The installed families that the design names resolve to, best first.
-QStringList japaneseFallbacks();
-
 // A QFont for a design font; fractional point sizes are kept exactly.
 QFont makeFont(const FontSpec& design);
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
@@ -25,7 +26,14 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void FormWindow::setClientGeometry(double left, double top, double width, double height) {
-    setGeometry(twipsToPixel(left), twipsToPixel(top), twipsToPixel(width), twipsToPixel(height));
+    QRect r(twipsToPixel(left), twipsToPixel(top), twipsToPixel(width), twipsToPixel(height));
+    if (const QScreen* s = screen()) {
+        const QRect free = s->availableGeometry();
+        r.setSize(r.size().boundedTo(free.size()));
+        r.moveLeft(std::clamp(r.left(), free.left(), free.right() + 1 - r.width()));
+        r.moveTop(std::clamp(r.top(), free.top(), free.bottom() + 1 - r.height()));
+    }
+    setGeometry(r);
 }
 
 QSize FormWindow::frameExtra() const {
@@ -202,6 +210,8 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!onMouseDown)
         return;
     const QPointF pos = event->position();
+    // Qt keeps the modifier keys from bit 25 up as Shift, Control, Alt, Meta:
+    // shifted down they become the bits Shift 1, Ctrl 2, Alt 4 (and Meta 8).
     onMouseDown(static_cast<int>(event->button()), static_cast<int>(event->modifiers() >> 25),
                 pixelsToTwips(pos.x()), pixelsToTwips(pos.y()));
 }
@@ -262,6 +272,56 @@ void FormWindow::fireResize() {
     ++resizeDepth_;
     onResize();
     --resizeDepth_;
+}
+
+namespace {
+
+// Makes Enter and Return press the window's default button. Enter in a
+// multi-line text box still starts a new line there, and a button that has the focus
+// still answers its own keys; only presses that no control takes reach the
+// window, and those press the default button.
+class DefaultButtonKeys final : public QObject {
+public:
+    DefaultButtonKeys(QWidget* window, QPushButton* button) : QObject(window), button_(button) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && watched == parent()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+                button_->isVisible() && button_->isEnabled()) {
+                button_->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* button_;
+};
+
+// Holds a closed window until the event loop comes back.
+class ClosedWindow final : public QObject {
+public:
+    explicit ClosedWindow(std::shared_ptr<void> window) : window_(std::move(window)) {}
+
+private:
+    std::shared_ptr<void> window_;
+};
+
+} // namespace
+
+void setDefaultButton(QWidget& window, QPushButton* button) {
+    button->setDefault(true);
+    new DefaultButtonKeys(&window, button);
+}
+
+void releaseLater(std::shared_ptr<void> window) {
+    (new ClosedWindow(std::move(window)))->deleteLater();
 }
 
 } // namespace ui

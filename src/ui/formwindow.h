@@ -8,7 +8,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QPushButton;
 
 namespace ui {
 
@@ -26,7 +29,9 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
 
-    // The client area in twips, on the screen.
+    // The client area in twips, on the screen. An area that would reach past
+    // the screen's available area is moved in, and shrunk only where it
+    // cannot fit.
     void setClientGeometry(double left, double top, double width, double height);
 
     // Outer size, frame and title bar included. The setters round up to
@@ -95,5 +100,13 @@ private:
     int resizeEvents_ = 0;
     QSize reportedOuter_; // outer size in pixels at the last onResize
 };
+
+// Makes `button` the default button of `window`: Enter and Return press it
+// whenever no control of the window takes them.
+void setDefaultButton(QWidget& window, QPushButton* button);
+
+// Destroys `window` once the event loop comes back, so that a window closed
+// from one of its own handlers is never destroyed inside that handler.
+void releaseLater(std::shared_ptr<void> window);
 
 } // namespace ui

@@ -133,6 +133,7 @@ std::shared_ptr<const TextShape> Surface::shapeOf(const FontSpec& font, const QS
     auto& shape = shapes_[TextKey{font, text}];
     if (!shape) {
         const QFont f = makeFont(font);
+        const QFontMetricsF m(f);
         QTextLayout layout(text, f);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
@@ -141,10 +142,9 @@ std::shared_ptr<const TextShape> Surface::shapeOf(const FontSpec& font, const QS
         QTextLine line = layout.createLine();
         if (line.isValid()) {
             line.setNumColumns(static_cast<int>(text.size()));
-            line.setPosition(QPointF(0, -line.ascent()));
+            line.setPosition(QPointF(0, m.ascent() - line.ascent()));
         }
         layout.endLayout();
-        const QFontMetricsF m(f);
         shape = std::make_shared<const TextShape>(
             TextShape{layout.glyphRuns(), m.boundingRect(text).translated(0, m.ascent())});
     }
@@ -159,9 +159,6 @@ void Surface::paint(QPainter& painter, double twipsPerPixel, const QRegion* only
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    FontSpec fontSpec;
-    bool fontSet = false;
-    qreal ascent = 0;
     for (const DrawItem& item : items_) {
         if (only) {
             const QRect pixels = coveringPixels(item.area, twipsPerPixel);
@@ -180,17 +177,10 @@ void Surface::paint(QPainter& painter, double twipsPerPixel, const QRegion* only
             painter.drawEllipse(QPointF(px(item.x1), px(item.y1)), px(item.x2), px(item.y2));
             break;
         case DrawItem::Kind::Text:
-            // Consecutive texts mostly share one font: resolve it only when it changes.
-            if (!fontSet || item.font != fontSpec) {
-                fontSpec = item.font;
-                fontSet = true;
-                painter.setFont(makeFont(fontSpec));
-                ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
-            }
             // The glyphs as laid out when the text was printed: drawing them
             // does not shape the text again.
             for (const QGlyphRun& run : item.shape->glyphs)
-                painter.drawGlyphRun(QPointF(px(item.x1), px(item.y1) + ascent), run);
+                painter.drawGlyphRun(QPointF(px(item.x1), px(item.y1)), run);
             break;
         }
     }

@@ -20,10 +20,10 @@ class QRegion;
 
 namespace ui {
 
-// A text laid out once for its font: its glyphs along a baseline at y = 0,
-// starting at x = 0, and the pixels their ink may cover when the text's
-// top-left corner is at (0, 0). Blanks have no ink: " 7 " covers no more than
-// "7" does.
+// A text laid out once for its font, with its top-left corner at (0, 0): its
+// glyphs, starting at x = 0 on a baseline one ascent of the font down, and
+// the pixels their ink may cover. Blanks have no ink: " 7 " covers no more
+// than "7" does.
 struct TextShape {
     QList<QGlyphRun> glyphs;
     QRectF extent;
@@ -86,10 +86,8 @@ public:
 
     void setDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
 
-    const FontSpec& font() const { return font_; }
     void setFont(const FontSpec& f) { font_ = f; }
     void setFontName(const QString& name) { font_.name = name; }
-    double fontSize() const { return font_.size; }
     void setFontSize(double size) { font_.size = size; }
     void setFontBold(bool bold) { font_.bold = bold; }
 

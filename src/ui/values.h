@@ -12,6 +12,9 @@
 
 namespace ui {
 
+// The line break of every multi-line text the program shows or writes.
+inline const QString CrLf = QStringLiteral("\r\n");
+
 // A colour packed as 0x00BBGGRR: red + 256 * green + 65536 * blue.
 using Colour = std::int32_t;
 

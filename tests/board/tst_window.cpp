@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 using namespace Qt::Literals::StringLiterals;
 using testing::TestBoard;
@@ -25,6 +26,21 @@ private slots:
         QCOMPARE(QList<int>({t->s1, t->s2}), QList<int>({20, 9}));
         QVERIFY(t->form().backColor() == design::Pale && t->form().foreColor() == design::Ink);
         QCOMPARE(t->cmdOto.toolTipText(), u"正解の時の音を止めます"_s);
+    }
+
+    // A designed place that reaches past the screen's free area is moved in
+    // whole, and only a size larger than that area is shrunk to it.
+    void aWindowNeverOpensPartlyOffTheScreen() {
+        ui::FormWindow w;
+        const QRect free = w.screen()->availableGeometry();
+        const double tpp = ui::twipsPerPixel();
+        w.setClientGeometry(15 * tpp, 20 * tpp, 100 * tpp, 50 * tpp);
+        QCOMPARE(w.geometry(), QRect(15, 20, 100, 50));
+        w.setClientGeometry((free.right() - 99) * tpp, (free.bottom() - 49) * tpp, 300 * tpp,
+                            200 * tpp);
+        QCOMPARE(w.geometry(), QRect(free.right() - 299, free.bottom() - 199, 300, 200));
+        w.setClientGeometry(-50 * tpp, 10 * tpp, (free.width() + 40) * tpp, 100 * tpp);
+        QCOMPARE(w.geometry(), QRect(free.left(), 10, free.width(), 100));
     }
 
     void everyResizeLaysOutTheStartScreenAndAbandonsTheGame() {
