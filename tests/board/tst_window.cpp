@@ -25,6 +25,7 @@ private slots:
         QVERIFY(t->opt1[2].value() && t->opt1[9].value() && t->opt6[0].value());
         QCOMPARE(QList<int>({t->s1, t->s2}), QList<int>({20, 9}));
         QVERIFY(t->form().backColor() == design::Pale && t->form().foreColor() == design::Ink);
+        QCOMPARE(t->lbl4.foreColor(), ui::RGB(0, 64, 0));
         QCOMPARE(t->cmdOto.toolTipText(), u"正解の時の音を止めます"_s);
     }
 
