@@ -103,8 +103,6 @@ private slots:
             << QList<int>{7, 11, 0} << 0 << 29 << QList<int>{8};
         QTest::newRow("count 30 after start 70")
             << QList<int>{7, 11} << 70 << 29 << QList<int>{8, 12, 13};
-        QTest::newRow("start 60 disables the count 50 only")
-            << QList<int>{6} << 60 << 9 << QList<int>{13};
         QTest::newRow("start 60 after start 80 enables the counts 30 and 40 again")
             << QList<int>{8, 6} << 60 << 9 << QList<int>{13};
         QTest::newRow("count 40 after count 50 enables the start 60 again")
