@@ -34,9 +34,9 @@ Qt::Alignment horizontal(Align align) {
     }
 }
 
-// The position in a plain-text document `count` characters after `from`,
-// where positions count a line break as the two characters CR LF and the
-// document as one.
+// The document position `count` characters after `from` in `plain`, counting
+// a line break as two characters (CR LF) as the text box's positions do,
+// where the document counts it as one.
 int plainPosition(const QString& plain, int from, int count) {
     int pos = from;
     for (int crlf = 0; pos < plain.size() && crlf < count; ++pos)

@@ -134,6 +134,9 @@ std::shared_ptr<const TextShape> Surface::shapeOf(const FontSpec& font, const QS
     if (!shape) {
         const QFont f = makeFont(font);
         const QFontMetricsF m(f);
+        // The baseline lies one ascent of the font below the top-left corner,
+        // whatever fallback fonts the line uses.
+        const qreal ascent = m.ascent();
         QTextLayout layout(text, f);
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
@@ -142,11 +145,11 @@ std::shared_ptr<const TextShape> Surface::shapeOf(const FontSpec& font, const QS
         QTextLine line = layout.createLine();
         if (line.isValid()) {
             line.setNumColumns(static_cast<int>(text.size()));
-            line.setPosition(QPointF(0, m.ascent() - line.ascent()));
+            line.setPosition(QPointF(0, ascent - line.ascent()));
         }
         layout.endLayout();
         shape = std::make_shared<const TextShape>(
-            TextShape{layout.glyphRuns(), m.boundingRect(text).translated(0, m.ascent())});
+            TextShape{layout.glyphRuns(), m.boundingRect(text).translated(0, ascent)});
     }
     return shape;
 }
