@@ -10,13 +10,13 @@
 
 namespace {
 
-// The bounds of the pixels in `area` that are not white, and the darkest one.
-std::pair<QRect, QRgb> inkIn(const QImage& image, QRect area) {
+// The bounds of the pixels in `area` lighter than `lightest`, and the darkest one.
+std::pair<QRect, QRgb> inkIn(const QImage& image, QRect area, int lightest = 254) {
     QRect ink;
     QRgb darkest = qRgb(255, 255, 255);
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (const QRgb p = image.pixel(x, y); p != qRgb(255, 255, 255)) {
+            if (const QRgb p = image.pixel(x, y); qGray(p) <= lightest) {
                 ink |= QRect(x, y, 1, 1);
                 if (qGray(p) < qGray(darkest))
                     darkest = p;
@@ -64,6 +64,42 @@ private slots:
         const auto [ink, darkest] = inkIn(alone, numberArea);
         QVERIFY(ink.top() >= 100 && ink.left() >= 100 && ink.height() > 10);
         QVERIFY(qBlue(darkest) > 150 && qRed(darkest) < 60);
+    }
+
+    // A stroke 2 pixels wide covers exactly its pixels, ends cut square at
+    // its end points; the O of the hit mark stands upright.
+    void strokesLandOnTheirPixels() {
+        ui::FormWindow w;
+        w.resize(300, 200);
+        ui::Surface& s = w.surface();
+        s.setBackColor(design::White);
+        s.setForeColor(0);
+        s.setDrawWidth(2);
+        s.line(1500, 1500, 1500, 2250);
+        s.circle(3000, 1500, 300, std::nullopt, 2);
+        const QImage image = w.grab().toImage();
+        QCOMPARE(inkIn(image, QRect(80, 80, 40, 90), 63).first, QRect(99, 100, 2, 50));
+        const QRect o = inkIn(image, QRect(150, 50, 100, 100), 63).first;
+        QVERIFY2(o.width() >= 20 && o.width() <= 22 && o.height() >= 40 && o.height() <= 42,
+                 qPrintable(QString::asprintf("%d x %d", o.width(), o.height())));
+    }
+
+    // A handler that keeps resizing its window runs at most four deep, and
+    // the next resize from outside runs it again.
+    void resizesNestAtMostFourDeep() {
+        ui::FormWindow w;
+        w.resize(300, 200);
+        w.show();
+        int runs = 0;
+        w.onResize = [&] {
+            if (++runs < 20) // without a cap, fail rather than grow for ever
+                w.setOuterWidth(w.outerWidth() + 15);
+        };
+        w.resize(310, 200);
+        QCOMPARE(runs, 4);
+        QCOMPARE(w.width(), 314);
+        w.resize(400, 200);
+        QCOMPARE(runs, 8);
     }
 };
 

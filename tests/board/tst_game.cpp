@@ -52,10 +52,10 @@ class GameTest : public QObject {
 private slots:
     void aWholeGameMarksEveryClickAndEndsWithItsResultsLine() {
         TestBoard t;
-        t.clickStart();
-        QVERIFY(t->swthT);
+        t.click(1200, 5000, Qt::RightButton); // any button starts the game
+        QVERIFY(t->swthT && !t->lbl5.visible());
         QCOMPARE(t->tn, t.fakes.clock.day);
-        QCOMPARE(t->lbl1[1].caption(), u"20"_s);
+        QCOMPARE(t->lbl1[0].caption() + t->lbl1[1].caption(), u"次-20"_s);
         checkNumbers(t);
 
         t.clickMiss();
@@ -98,14 +98,23 @@ private slots:
         }
         QCOMPARE(t->board().items().size(), 0u);
         QVERIFY(t->lbl4.visible() && !t->tmr1.running() && !t->swthT);
-        QCOMPARE(t->lbl1[1].caption(), u"OK!"_s);
+        QCOMPARE(t->lbl1[0].caption() + t->lbl1[1].caption(), u"OK!"_s);
         QCOMPARE(t->lbl4.caption(),
                  u"数字 ＝ 10 個\r\n所要時間 ＝ 1分 15秒\r\n正解率 ＝ 83 ％ (10/12)"_s);
         QCOMPARE(t.fakes.beeper.beeps, 10);
+        // The summary label grows to show its three lines whole, its Height unchanged.
+        QVERIFY(t->lbl4.widget()->height() >= t->lbl4.widget()->sizeHint().height());
+        QCOMPARE(t->lbl4.height(), 972.0);
 
-        // The next click starts a new game from zero.
+        // A click on the summary starts a new game from zero.
         QCOMPARE(QList<int>({t->c, t->k, t->atari}), QList<int>({0, 0, 350}));
-        t.playGame(0, 9);
+        t.click(t->lbl4.left() + 2500, 1300);
+        QVERIFY(t->swthT && !t->lbl4.visible());
+        for (int hit = 0; hit < 10; ++hit) {
+            if (hit == 9)
+                t.fakes.clock.advanceSeconds(9);
+            t.clickDue();
+        }
         QCOMPARE(t->Itiran, u"\r\n1,(無名),‥,10 個,／,1分 15秒,‥,正解率＝,83 %, (10/12)"
                             u"\r\n2,(無名),‥,10 個,／,09 秒,‥,正解率＝,100 %, (10/10)"_s);
     }
@@ -134,33 +143,43 @@ private slots:
         QCOMPARE(t->atari, 700);
     }
 
+    // (circle, mark and labels after a hit) for the background chosen last.
     void marksStandOutOnTheChosenBackground() {
         TestBoard t;
         t->Haicolr = 230; // chosen, though the board keeps its colour
         t.clickStart();
-        t.clickDue();
-        QCOMPARE(t.items(Kind::Ellipse)[0].colour, design::Red);
-        QCOMPARE(t.items(Kind::Line)[0].colour, design::White);
-        t.fakes.colorPicker.answers.push_back(design::Red);
-        t->cmdCol2.click();
-        t.clickDue();
-        QCOMPARE(t.items(Kind::Ellipse)[0].colour, design::White);
-        QCOMPARE(t->lbl1[1].foreColor(), design::White);
+        const ui::Colour red = design::Red, white = design::White, blue = ui::RGB(0, 0, 255);
+        for (auto [chosen, circle, mark, labels] :
+             {std::tuple{-1, red, white, red}, {red, white, white, white}, {blue, red, red, red}}) {
+            if (chosen >= 0) {
+                t.fakes.colorPicker.answers.push_back(chosen);
+                t->cmdCol2.click();
+            }
+            t.clickDue();
+            QCOMPARE(t.items(Kind::Ellipse)[0].colour, circle);
+            QCOMPARE(t.items(Kind::Line)[0].colour, mark);
+            QVERIFY(t->lbl1[0].foreColor() == labels && t->lbl1[1].foreColor() == labels);
+        }
     }
 
+    // Idle after start-up, then in a game: the same notice, and no results line.
     void theStopButtonAbandonsTheGameWithoutAResultsLine() {
         TestBoard t;
         QTest::mouseClick(t->opt6[2].radio(), Qt::LeftButton);
-        t.clickStart();
-        t.clickDue();
-        QTest::mouseClick(t->cmdStp.button(), Qt::LeftButton);
-        QVERIFY(!t->swthT && !t->tmr1.running() && t->lbl4.visible() && t->Itiran.isEmpty());
-        QCOMPARE(t->c + t->k, 0);
-        QCOMPARE(t->atari, 350);
-        QCOMPARE(t->lbl4.caption(),
-                 u"リセットしました。\r\nもう一度クリックして\r\n最初から始めてください。"_s);
-        QCOMPARE(t->lbl1[1].caption(), QString());
-        QCOMPARE(t->board().items().size(), 0u);
+        for (const bool running : {false, true}) {
+            if (running) {
+                t.clickStart();
+                QVERIFY(!t->lbl4.visible());
+                t.clickDue();
+            }
+            QTest::mouseClick(t->cmdStp.button(), Qt::LeftButton);
+            QVERIFY(!t->swthT && !t->tmr1.running() && t->lbl4.visible() && t->Itiran.isEmpty());
+            QCOMPARE(QList<int>({t->c, t->k, t->atari}), QList<int>({0, 0, 350}));
+            QCOMPARE(t->lbl4.caption(),
+                     u"リセットしました。\r\nもう一度クリックして\r\n最初から始めてください。"_s);
+            QCOMPARE(t->lbl1[0].caption() + t->lbl1[1].caption(), u"次-"_s);
+            QCOMPARE(t->board().items().size(), 0u);
+        }
     }
 };
 

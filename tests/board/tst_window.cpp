@@ -3,11 +3,11 @@
 // The board window as a player finds and handles it: start-up, the layout
 // after every resize, the range options, and the colour and sound commands.
 
-#include "shell/layout.h"
-#include "shell/rangerules.h"
+#include "results/frm2.h"
 #include "support/board.h"
 #include "support/testmain.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -24,6 +24,9 @@ private slots:
         QVERIFY(t->lbl5.visible() && !t->lbl4.visible());
         QVERIFY(t->opt1[2].value() && t->opt1[9].value() && t->opt6[0].value());
         QCOMPARE(QList<int>({t->s1, t->s2}), QList<int>({20, 9}));
+        QVERIFY(t->form().backColor() == design::Pale && t->form().foreColor() == design::Ink);
+        QCOMPARE(t->lbl4.foreColor(), ui::RGB(0, 64, 0));
+        QCOMPARE(t->cmdOto.toolTipText(), u"正解の時の音を止めます"_s);
     }
 
     // A designed place that reaches past the screen's free area is moved in
@@ -43,19 +46,32 @@ private slots:
 
     void everyResizeLaysOutTheStartScreenAndAbandonsTheGame() {
         TestBoard t;
+        const auto startScreen = [&t] {
+            QStringList texts;
+            for (const ui::DrawItem& i : t->board().items())
+                texts << u"%1 at %2, %3"_s.arg(i.text).arg(i.x1).arg(i.y1);
+            return texts;
+        };
         t.clickStart();
-        t->form().resize(1200, 700);
+        t->form().resize(1200, 700); // outer 18060 twips wide, wider than the screen
         QVERIFY(!t->swthT && !t->tmr1.running());
-        const double w = t->form().outerWidth();
-        QCOMPARE(t->fra0.left(), shell::commandBarLeft(w, 11568));
-        QCOMPARE(t->lbl4.left(), w / 2 - 2400);
-        QCOMPARE(QPointF(t->lbl5.left(), t->lbl5.top()), QPointF(w / 2 - 3606, 1000));
-        QCOMPARE(t->lbl5.caption(), shell::usageHint());
-        QStringList texts;
-        for (const ui::DrawItem& i : t->board().items())
-            texts << i.text;
-        QCOMPARE(texts, QStringList({shell::startPrompt(t->form().screenWidth(), w).text,
-                                     shell::rangeLine(20)}));
+        QCOMPARE(t->fra0.left(), 3196.0);
+        QCOMPARE(t->lbl4.left(), 6630.0);
+        QCOMPARE(QPointF(t->lbl5.left(), t->lbl5.top()), QPointF(5424, 1000));
+        QCOMPARE(t->lbl5.widget()->geometry(), QRect(362, 67, 480, 96));
+        QCOMPARE(t->lbl5.caption(),
+                 u"正解のときの音を止めるには、\r\n上右の［音］ボタンをクリックして"
+                 u"下さい。\r\n的中の範囲は上の［狭・中・広］で調節できます。"_s);
+        const QStringList expected = {u"クリックでスタート！ at 7430, 3700"_s,
+                                      u"20から21・22‥と順にクリックしてください at 6630, 4300"_s};
+        QCOMPARE(startScreen(), expected);
+        // Minimised during a game: the game ends; restored: the start screen again.
+        t.clickStart();
+        t->form().setWindowStateCode(1);
+        QVERIFY(!t->swthT && !t->tmr1.running());
+        t->board().cls();
+        t->form().setWindowStateCode(0);
+        QCOMPARE(startScreen(), expected);
         // Too small: raised to the minimum size, one dimension per run.
         t->form().resize(300, 200);
         QVERIFY(t->form().outerWidth() >= 11000 && t->form().outerWidth() < 11015);
@@ -87,6 +103,14 @@ private slots:
             << QList<int>{7, 11, 0} << 0 << 29 << QList<int>{8};
         QTest::newRow("count 30 after start 70")
             << QList<int>{7, 11} << 70 << 29 << QList<int>{8, 12, 13};
+        QTest::newRow("start 60 after start 80 enables the counts 30 and 40 again")
+            << QList<int>{8, 6} << 60 << 9 << QList<int>{13};
+        QTest::newRow("count 40 after count 50 enables the start 60 again")
+            << QList<int>{13, 12} << 20 << 39 << QList<int>{7, 8};
+        QTest::newRow("count 10 after count 50 enables every start")
+            << QList<int>{13, 9} << 20 << 9 << QList<int>{};
+        QTest::newRow("start 0 keeps what count 50 disabled, count 30 enables 60 and 70")
+            << QList<int>{13, 0, 11} << 0 << 29 << QList<int>{8};
     }
     void rangeOptionsStayCompatible() {
         QFETCH(QList<int>, clicks);
@@ -109,7 +133,7 @@ private slots:
         t.clickStart();
         QTest::mouseClick(t->opt1[3].radio(), Qt::LeftButton);
         QVERIFY(!t->swthT && t->lbl4.visible());
-        QCOMPARE(t->board().items().back().text, shell::rangeLine(30));
+        QCOMPARE(t->board().items().back().text, u"30から31・32‥と順にクリックしてください"_s);
     }
 
     void theNextNumberLabelsToggleTheirColour() {
@@ -133,7 +157,8 @@ private slots:
         QCOMPARE(t->lbl2[0].foreColor(), 0);
         QTest::mouseClick(t->cmdCol1.button(), Qt::LeftButton);
         for (const ui::Control* c : std::initializer_list<const ui::Control*>{
-                 &t->fra0, &t->fra1[2], &t->lbl1[0], &t->lbl3[1], &t->lbl4, &t->lbl2[13],
+                 &t->fra0, &t->fra1[0], &t->fra1[1], &t->fra1[2], &t->lbl1[0], &t->lbl1[1],
+                 &t->lbl3[0], &t->lbl3[1], &t->lbl4, &t->lbl2[0], &t->lbl2[13], &t->lbl6[0],
                  &t->lbl6[2]})
             QCOMPARE(c->foreColor(), text);
         QCOMPARE(t->form().foreColor(), text);
@@ -145,7 +170,8 @@ private slots:
         QVERIFY(!t->board().items().empty());
         QTest::mouseClick(t->cmdCol2.button(), Qt::LeftButton);
         for (const ui::Control* c : std::initializer_list<const ui::Control*>{
-                 &t->fra0, &t->fra1[1], &t->opt1[13], &t->opt6[2]})
+                 &t->fra0, &t->fra1[0], &t->fra1[2], &t->opt1[0], &t->opt1[13], &t->opt6[0],
+                 &t->opt6[2]})
             QCOMPARE(c->backColor(), back);
         QVERIFY(t->form().backColor() == back && t->board().items().empty() && t->swthT);
         QCOMPARE(t->txt1.backColor(), design::Pale);
@@ -162,6 +188,16 @@ private slots:
             QCOMPARE(t.fakes.beeper.beeps, beeps);
         }
         QCOMPARE(t->cmdOto.toolTipText(), u"音の出･消を切替えます"_s);
+    }
+
+    void theEndButtonClosesBothWindows() {
+        TestBoard t;
+        t->cmdHyou.click();
+        QPointer<QWidget> results = &t->frm2()->form();
+        t.clickStart();
+        QTest::mouseClick(t->cmdEnd.button(), Qt::LeftButton);
+        QVERIFY(!t->form().isVisible() && t->frm2() == nullptr);
+        QTRY_VERIFY(results.isNull());
     }
 };
 

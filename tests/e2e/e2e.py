@@ -117,8 +117,10 @@ try:
     line = re.search(r"^1,\(無名\),‥,10 個,／,(\d\d 秒|\d+分 \d\d秒),‥,正解率＝,(\d+) %, \(10/(\d+)\)$",
                      text, re.M)
     assert line, "no results line in: " + text
-    k = int(line.group(3))
-    assert int(line.group(2)) == (2000 + k) // (2 * k), line.group(0)
+    # The clicks counted here: the start click and every one after it but the final hit.
+    k, rate = int(line.group(3)), int(line.group(2))
+    assert k == clicks - 1, "%s after %d clicks" % (line.group(0), clicks)
+    assert -k < 2 * (1000 - rate * k) <= k, line.group(0)  # 1000 / k rounded, halves up
     print(line.group(0), "after", clicks, "clicks")
     click(bar_left + (10800 + 330) * tw, top + (180 + 175) * tw)  # 終り
     assert game.wait(10) == 0, "exit status %d" % game.returncode

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The pure rules, without a window system: one row per boundary that matters.
+// The pure rules, without a window system: one named row per boundary that matters.
 
 #include "design.h"
 #include "engine/placement.h"
@@ -17,6 +17,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+// One placement pass: numbers first .. last around a click, the candidates
+// drawn in turn, and where the last number lands.
+struct PassRow {
+    int first, last;
+    QPoint click;
+    QList<QPoint> candidates;
+    int maxDraws;
+    QPoint lastPlaced;
+    int boundReached;
+};
+} // namespace
+
 class RulesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -26,72 +39,87 @@ private slots:
             QCOMPARE(ui::toInteger(value), expected);
     }
 
+    void aClickHitsStrictlyInsideTheChosenRadius_data() {
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<bool>("middle");
+        QTest::addColumn<double>("dx");
+        QTest::addColumn<double>("dy");
+        QTest::addColumn<bool>("hit");
+        QTest::newRow("narrow, just inside") << false << false << 349.9 << 0.0 << true;
+        QTest::newRow("narrow, on the radius") << false << false << 0.0 << 350.0 << false;
+        QTest::newRow("narrow, diagonal outside") << false << false << 250.0 << 250.0 << false;
+        QTest::newRow("middle, just inside") << false << true << 499.9 << 0.0 << true;
+        QTest::newRow("middle, on the radius") << false << true << 0.0 << 500.0 << false;
+        QTest::newRow("wide, just inside") << true << false << 0.0 << 699.9 << true;
+        QTest::newRow("wide, on the radius") << true << false << 700.0 << 0.0 << false;
+    }
     void aClickHitsStrictlyInsideTheChosenRadius() {
-        // (wide selected, middle selected, distance x, distance y, hit)
-        for (auto [wide, middle, dx, dy, hit] : {std::tuple{false, false, 349.9, 0.0, true},
-                                                 {false, false, 0.0, 350.0, false},
-                                                 {false, false, 240.0, 250.0, true},
-                                                 {false, false, 250.0, 250.0, false},
-                                                 {false, true, 499.9, 0.0, true},
-                                                 {false, true, 500.0, 0.0, false},
-                                                 {true, false, 699.9, 0.0, true},
-                                                 {true, false, 0.0, 700.0, false}})
-            QCOMPARE(
-                engine::isHit(3000, 2000, 3000 + dx, 2000 - dy, engine::hitRadius(wide, middle)),
-                hit);
+        QFETCH(bool, wide);
+        QFETCH(bool, middle);
+        QFETCH(double, dx);
+        QFETCH(double, dy);
+        QFETCH(bool, hit);
+        const int radius = engine::hitRadius(wide, middle);
+        QCOMPARE(engine::isHit(3000, 2000, 3000 + dx, 2000 - dy, radius), hit);
+        QCOMPARE(engine::isHit(2000, 3000, 2000 - dy, 3000 + dx, radius), hit);
     }
 
+    void theAlertColourIsWhiteOnReddishBackgroundsOnly_data() {
+        QTest::addColumn<ui::Colour>("background");
+        QTest::addColumn<ui::Colour>("expected");
+        QTest::newRow("200 is red") << 200 << design::Red;
+        QTest::newRow("201 is white") << 201 << design::White;
+        QTest::newRow("255 is white") << 255 << design::White;
+        QTest::newRow("256 is red") << 256 << design::Red;
+        QTest::newRow("pink") << ui::RGB(255, 0, 128) << design::White;
+        QTest::newRow("salmon") << ui::RGB(255, 128, 128) << design::White;
+        QTest::newRow("apricot") << ui::RGB(255, 128, 64) << design::White;
+        QTest::newRow("next to apricot") << ui::RGB(255, 128, 65) << design::Red;
+        QTest::newRow("orange") << ui::RGB(255, 128, 0) << design::White;
+    }
     void theAlertColourIsWhiteOnReddishBackgroundsOnly() {
-        using design::Red;
-        using design::White;
-        // clang-format off
-        const std::pair<ui::Colour, ui::Colour> rows[] = {
-            {200, Red}, {201, White}, {255, White}, {256, Red}, {design::Pale, Red},
-            {ui::RGB(255, 0, 128), White}, {ui::RGB(255, 128, 128), White},
-            {ui::RGB(255, 128, 64), White}, {ui::RGB(255, 128, 0), White}, {ui::RGB(255, 128, 65), Red}};
-        // clang-format on
-        for (auto [background, expected] : rows)
-            QCOMPARE(engine::alertColour(background), expected);
+        QFETCH(ui::Colour, background);
+        QFETCH(ui::Colour, expected);
+        QCOMPARE(engine::alertColour(background), expected);
     }
 
-    void aPlacementPassKeepsItsGapsAndMargins() {
-        struct Row {
-            const char* name;
-            int first, last;
-            QPoint clickPoint;
-            QList<QPoint> candidates;
-            int maxDraws;
-            QPoint lastPlaced;
-            int boundReached;
-        };
+    // An 11000 x 6000 window: x = 750 + 9500 u, y = 750 + 4500 v.
+    void aPlacementPassKeepsItsGapsAndMargins_data() {
+        QTest::addColumn<PassRow>("row");
         const QPoint click(5000, 3000);
         // clang-format off
-        const Row rows[] = {
-            {"499 on both axes is too near", 0, 0, click, {{5499, 3499}, {8000, 5000}}, 100, {8000, 5000}, 0},
-            {"500 on one axis is far enough", 7, 7, click, {{5500, 3000}}, 100, {5500, 3000}, 0},
-            {"the first of the pass is tested", 3, 4, {9000, 5000}, {{2000, 2000}, {2100, 2400}, {8000, 1000}}, 100, {8000, 1000}, 0},
-            {"centres reach the margins", 0, 1, click, {{750, 750}, {10250, 5250}}, 100, {10250, 5250}, 0},
-            {"past the bound the farthest is taken", 0, 0, click, {{5100, 3000}, {5300, 3100}, {5200, 3000}}, 3, {5300, 3100}, 1},
-        };
+        QTest::newRow("499 on both axes from the click is too near") << PassRow{0, 0, click, {{5499, 3499}, {8000, 5000}}, 100, {8000, 5000}, 0};
+        QTest::newRow("500 on one axis is far enough") << PassRow{7, 7, click, {{5500, 3000}}, 100, {5500, 3000}, 0};
+        QTest::newRow("the first of the pass is tested") << PassRow{3, 4, {9000, 5000}, {{2000, 3000}, {2100, 3300}, {8000, 1000}}, 100, {8000, 1000}, 0};
+        QTest::newRow("centres reach the margins") << PassRow{0, 1, click, {{750, 750}, {10250, 5250}}, 100, {10250, 5250}, 0};
+        QTest::newRow("past the bound the farthest is taken") << PassRow{0, 0, click, {{5100, 3000}, {5300, 3100}, {5200, 3000}}, 3, {5300, 3100}, 1};
         // clang-format on
-        for (const Row& r : rows) {
-            // An 11000 x 6000 window: x = 750 + 9500 u, y = 750 + 4500 v.
-            std::deque<double> draws;
-            for (const QPoint& p : r.candidates)
-                draws.insert(draws.end(), {(p.x() - 750) / 9500.0, (p.y() - 750) / 4500.0});
-            const auto next = [&draws] {
-                const double v = draws.empty() ? 0.5 : draws.front();
-                if (!draws.empty())
-                    draws.pop_front();
-                return v;
-            };
-            std::array<int, 101> x{}, y{};
-            const auto stats =
-                engine::placementPass(x, y, r.first, r.last, 11000, 6000, r.clickPoint.x(),
-                                      r.clickPoint.y(), next, r.maxDraws);
-            QVERIFY2(QPoint(x[r.last], y[r.last]) == r.lastPlaced && draws.empty(), r.name);
-            QVERIFY2(stats.boundReached == r.boundReached, r.name);
-        }
+    }
+    void aPlacementPassKeepsItsGapsAndMargins() {
+        QFETCH(PassRow, row);
+        std::deque<double> draws;
+        for (const QPoint& p : row.candidates)
+            draws.insert(draws.end(), {(p.x() - 750) / 9500.0, (p.y() - 750) / 4500.0});
+        const auto next = [&draws] {
+            const double v = draws.empty() ? 0.5 : draws.front();
+            if (!draws.empty())
+                draws.pop_front();
+            return v;
+        };
+        std::array<int, 101> x{}, y{};
+        const auto stats = engine::placementPass(x, y, row.first, row.last, 11000, 6000,
+                                                 row.click.x(), row.click.y(), next, row.maxDraws);
+        QCOMPARE(QPoint(x[row.last], y[row.last]), row.lastPlaced);
+        QVERIFY(draws.empty());
+        QCOMPARE(stats.boundReached, row.boundReached);
+    }
+
+    void aNumberWithNoFreePlaceIsGivenUpAfterTenThousandDraws() {
+        std::array<int, 101> x{}, y{};
+        const auto stats =
+            engine::placementPass(x, y, 0, 0, 1600, 1600, 800, 800, [] { return 0.5; });
+        QCOMPARE(stats.draws, 10'000);
+        QCOMPARE(QPoint(x[0], y[0]), QPoint(800, 800));
     }
 
     void twoDigitNumbersStartFurtherLeft() {
@@ -100,16 +128,24 @@ private slots:
         QCOMPARE(engine::textLeftOfCentre(12), 380);
     }
 
-    void timeTexts() {
-        // (seconds, elapsed-time label, summary and results line)
-        for (auto [seconds, label, summary] : {std::tuple{0, u"0:00:00"_s, u"00 秒"_s},
-                                               {59, u"0:00:59"_s, u"59 秒"_s},
-                                               {60, u"0:01:00"_s, u"1分 00秒"_s},
-                                               {3599, u"0:59:59"_s, u"59分 59秒"_s},
-                                               {3723, u"1:02:03"_s, u"62分 03秒"_s}}) {
-            QCOMPARE(results::elapsedText(seconds), label);
-            QCOMPARE(results::summaryTimeText(seconds), summary);
-        }
+    void theClockShowsHoursAndTheSummaryShowsMinutes_data() {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("none") << 0 << u"0:00:00"_s << u"00 秒"_s;
+        QTest::newRow("59 seconds") << 59 << u"0:00:59"_s << u"59 秒"_s;
+        QTest::newRow("a minute") << 60 << u"0:01:00"_s << u"1分 00秒"_s;
+        QTest::newRow("65 seconds") << 65 << u"0:01:05"_s << u"1分 05秒"_s;
+        QTest::newRow("an hour less a second") << 3599 << u"0:59:59"_s << u"59分 59秒"_s;
+        QTest::newRow("an hour and more") << 3723 << u"1:02:03"_s << u"62分 03秒"_s;
+        QTest::newRow("ten hours") << 36000 << u"10:00:00"_s << u"600分 00秒"_s;
+    }
+    void theClockShowsHoursAndTheSummaryShowsMinutes() {
+        QFETCH(int, seconds);
+        QFETCH(QString, label);
+        QFETCH(QString, summary);
+        QCOMPARE(results::elapsedText(seconds), label);
+        QCOMPARE(results::summaryTimeText(seconds), summary);
     }
 
     void elapsedSecondsAreTruncated() {
@@ -117,17 +153,25 @@ private slots:
         QCOMPARE(results::elapsedSeconds(10'000, 9'000), 0);
     }
 
+    void theRateRoundsHalvesUp_data() {
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("rate");
+        QTest::newRow("57.5 gives 58") << 23 << 40 << 58;
+        QTest::newRow("12.5 gives 13") << 1 << 8 << 13;
+        QTest::newRow("a third gives 33") << 1 << 3 << 33;
+        QTest::newRow("two thirds give 67") << 2 << 3 << 67;
+        QTest::newRow("no clicks give 0") << 0 << 0 << 0;
+        QTest::newRow("huge counts do not overflow") << 1'000'000'000 << 2'000'000'000 << 50;
+    }
     void theRateRoundsHalvesUp() {
-        for (auto [hits, clicks, rate] : {std::tuple{23, 40, 58},
-                                          {1, 8, 13},
-                                          {1, 3, 33},
-                                          {2, 3, 67},
-                                          {0, 0, 0},
-                                          {1'000'000'000, 2'000'000'000, 50}})
-            QCOMPARE(results::correctRate(hits, clicks), rate);
+        QFETCH(int, hits);
+        QFETCH(int, clicks);
+        QFETCH(int, rate);
+        QCOMPARE(results::correctRate(hits, clicks), rate);
     }
 
-    void summaryAndResultsLine() {
+    void theSummaryAndTheResultsLineShowTheSameFigures() {
         const results::GameFigures g{10, 10, 12, 75};
         QCOMPARE(results::summaryCaption(g),
                  u"数字 ＝ 10 個\r\n所要時間 ＝ 1分 15秒\r\n正解率 ＝ 83 ％ (10/12)"_s);
@@ -135,22 +179,31 @@ private slots:
                  u"3,(太郎),‥,10 個,／,1分 15秒,‥,正解率＝,83 %, (10/12)"_s);
     }
 
+    void aRangeFitsWhenItsLastNumberIsAtMost99_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("s1");
+        QTest::addColumn<int>("s2");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("0 to 49") << 0 << 13 << 0 << 49 << true;
+        QTest::newRow("50 to 99") << 5 << 13 << 50 << 49 << true;
+        QTest::newRow("60 to 109") << 6 << 13 << 60 << 49 << false;
+        QTest::newRow("80 to 99") << 8 << 10 << 80 << 19 << true;
+        QTest::newRow("80 to 109") << 8 << 11 << 80 << 29 << false;
+        QTest::newRow("20 to 29") << 2 << 9 << 20 << 9 << true;
+    }
     void aRangeFitsWhenItsLastNumberIsAtMost99() {
-        // (start button, count button, s1, s2, fits)
-        for (auto [start, count, s1, s2, fits] : {std::tuple{0, 13, 0, 49, true},
-                                                  {5, 13, 50, 49, true},
-                                                  {6, 13, 60, 49, false},
-                                                  {8, 10, 80, 19, true},
-                                                  {8, 11, 80, 29, false},
-                                                  {2, 9, 20, 9, true}}) {
-            QCOMPARE(results::startOf(start), s1);
-            QCOMPARE(results::spanOf(count), s2);
-            QCOMPARE(shell::rangeFits(start, count), fits);
-        }
-        QCOMPARE(shell::rangeLine(20), u"20から21・22‥と順にクリックしてください"_s);
+        QFETCH(int, start);
+        QFETCH(int, count);
+        QFETCH(int, s1);
+        QFETCH(int, s2);
+        QFETCH(bool, fits);
+        QCOMPARE(results::startOf(start), s1);
+        QCOMPARE(results::spanOf(count), s2);
+        QCOMPARE(shell::rangeFits(start, count), fits);
     }
 
-    void layout() {
+    void theStartScreenIsLaidOutFromTheOuterWidth() {
         using K = shell::SizeCorrection::Kind;
         QCOMPARE(shell::sizeCorrection(11000, 6000), shell::SizeCorrection{});
         QCOMPARE(shell::sizeCorrection(10000, 5000), (shell::SizeCorrection{K::Width, 11000}));
@@ -164,8 +217,8 @@ private slots:
         QCOMPARE(widen.text, u"大きく広げてください。"_s);
         QCOMPARE(QPointF(widen.x, widen.y), QPointF(7595, 1800));
         QCOMPARE(start.fontSize, 24.0);
-        const shell::BoardText range = shell::rangeInstruction(20000, 20);
-        QCOMPARE(range.text, shell::rangeLine(20));
+        const shell::BoardText range = shell::rangeInstruction(20000, 80);
+        QCOMPARE(range.text, u"80から81・82‥と順にクリックしてください"_s);
         QCOMPARE(QPointF(range.x, range.y), QPointF(7600, 4300));
         QCOMPARE(range.fontSize, 16.0);
     }
