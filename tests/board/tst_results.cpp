@@ -105,11 +105,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         };
         QStringList order;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 6; ++i) {
             press(Qt::Key_Tab);
             order << QApplication::focusWidget()->accessibleName();
         }
-        QCOMPARE(order.join(u' '), u"コピー 消す 閉じる 成績・結果 読込む"_s);
+        QCOMPARE(order.join(u' '), u"コピー 消す 閉じる 成績・結果 記録 読込む"_s);
         for (auto [key, modifiers] :
              {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}) {
             w.cmdCler.setFocus();
