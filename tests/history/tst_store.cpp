@@ -28,16 +28,8 @@ using history::Store;
 namespace {
 
 Game game(const QString& name, int count, qint64 elapsedMs, int clicks, const QString& line = {}) {
-    Game g;
-    g.finished = QDateTime(QDate(2026, 12, 7), QTime(18, 3, 12), QTimeZone(9 * 3600));
-    g.name = name;
-    g.firstNumber = 20;
-    g.count = g.hits = count;
-    g.radius = 500;
-    g.elapsedMs = elapsedMs;
-    g.clicks = clicks;
-    g.line = line;
-    return g;
+    const QDateTime finished(QDate(2026, 12, 7), QTime(18, 3, 12), QTimeZone(9 * 3600));
+    return {0, finished, name, 20, count, 500, elapsedMs, count, clicks, line};
 }
 
 // A second connection to the file, as another program (or another copy of
@@ -80,9 +72,8 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// RFC 4180 read by hand: quoted fields with doubled quotes and line breaks
-// inside; outside quotes CR LF, or a lone CR or LF as a spreadsheet reads
-// it, ends a record.
+// RFC 4180 read by hand; outside quotes CR LF, or a lone CR or LF as a
+// spreadsheet reads it, ends a record.
 QList<QStringList> readCsv(const QString& text) {
     QList<QStringList> records;
     QStringList record;
@@ -152,10 +143,6 @@ private slots:
             QCOMPARE(s.lastCount(), 10);
             QCOMPARE(names(s.games({u"花子"_s, 20})), (QStringList{u"花子/20"_s, u"花子/20"_s}));
             QCOMPARE(names(s.games({{}, 50})), (QStringList{u"太郎/50"_s, u"花子/50"_s}));
-            const Game g = s.games({}).value(0);
-            QCOMPARE((QVariantList{g.id, g.finished.toString(Qt::ISODate), g.name, g.firstNumber,
-                                   g.count, g.radius, g.elapsedMs, g.hits, g.clicks, g.line}),
-                     first);
             QVERIFY(s.remove({2, 4}));
             QCOMPARE(names(s.games({})), (QStringList{u"花子/20"_s, u"花子/50"_s, u"/10"_s}));
             QVERIFY(!s.remove({2}));
@@ -191,7 +178,7 @@ private slots:
         const QDateTime now = QDateTime::currentDateTime();
         QStringList decoys;
         for (int s = -1; s < 30; ++s) {
-            decoys.append(path + u".broken-"_s + now.addSecs(s).toString(u"yyyyMMdd-HHmmss"_s));
+            decoys.append(path + now.addSecs(s).toString(u"'.broken-'yyyyMMdd-HHmmss"_s));
             writeAll(decoys.last(), "decoy");
         }
         Store s(path);
