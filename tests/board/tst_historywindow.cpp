@@ -129,14 +129,12 @@ private slots:
     }
 
     void theFiltersChooseAndDeletingAndExportTakeTheRowsShown() {
-        {
-            history::Store store(path_);
-            for (const history::Game& g :
-                 {game(u"A"_s, 10, 30'000), game(u""_s, 10, 5'000), game(u"A"_s, 10, 10'000),
-                  game(u"A"_s, 20, 70'000), game(u"A"_s, 10, 20'000), game(u"A"_s, 10, 40'000),
-                  game(u"A"_s, 10, 35'000), game(u"名,\"前\""_s, 20, 50'000, 40)})
-                QVERIFY(store.record(g));
-        }
+        history::Store store(path_); // the test's own, open beside the window's
+        for (const history::Game& g :
+             {game(u"A"_s, 10, 30'000), game(u""_s, 10, 5'000), game(u"A"_s, 10, 10'000),
+              game(u"A"_s, 20, 70'000), game(u"A"_s, 10, 20'000), game(u"A"_s, 10, 40'000),
+              game(u"A"_s, 10, 35'000), game(u"名,\"前\""_s, 20, 50'000, 40)})
+            QVERIFY(store.record(g));
         TestBoard t(true, path_);
         t->txt1.lineEdit()->setText(u"A"_s);
         HistoryWindow& w = openHistory(t);
@@ -162,7 +160,7 @@ private slots:
         QVERIFY(pressAndAnswer(w.cmdSakujo, u"やめる"_s).contains(u"2 件"_s));
         QCOMPARE(w.rows->rowCount(), 8);
         pressAndAnswer(w.cmdSakujo, u"削除する"_s);
-        QCOMPARE(history::Store(path_).games({}).size(), 6);
+        QCOMPARE(store.games({}).size(), 6);
 
         QString suggested;
         w.chooseFile = [&](const QString& s) {
