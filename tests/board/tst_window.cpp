@@ -7,6 +7,7 @@
 #include "support/board.h"
 #include "support/testmain.h"
 
+#include <QFontMetricsF>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -163,6 +164,10 @@ private slots:
             QCOMPARE(c->foreColor(), text);
         QCOMPARE(t->form().foreColor(), text);
         QCOMPARE(t->lblT.foreColor(), ui::RGB(0, 192, 192));
+        // The elapsed time is drawn clear of the stop button that overlaps its label's end.
+        const QFontMetricsF clock(t->lblT.widget()->font());
+        QVERIFY(t->lblT.widget()->x() + clock.horizontalAdvance(u"0:00:00"_s) <=
+                t->cmdStp.widget()->x());
 
         t.clickStart();
         QTest::mouseClick(t->cmdCol2.button(), Qt::LeftButton); // cancelled
