@@ -112,6 +112,21 @@ void press() {
     XFlush(dpy);
 }
 
+// A click where the pointer is, once the board has gone quiet: the time in ms
+// from the press to the board's first damage, or nothing when the press drew
+// nothing on the board.
+std::optional<double> timedClick() {
+    lastBoardDamage(Quiet);
+    const Clock::time_point pressed = Clock::now();
+    press();
+    const Clock::time_point drawn = lastBoardDamage(Quiet, true);
+    XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
+    XFlush(dpy);
+    if (drawn == Clock::time_point{})
+        return std::nullopt;
+    return ms(drawn - pressed);
+}
+
 void click(int x, int y) {
     moveTo(x, y);
     press();
@@ -285,18 +300,14 @@ int finalHits(int games, int labelLeft, int labelRight) {
             }
             const std::size_t pick = std::max_element(score.begin(), score.end()) - score.begin();
             moveTo(std::lround(found[pick].x), std::lround(found[pick].y));
-            lastBoardDamage(Quiet);
-            const Clock::time_point pressed = Clock::now();
-            press();
-            const Clock::time_point drawn = lastBoardDamage(Quiet, true);
-            XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
-            XFlush(dpy);
+            const std::optional<double> latency = timedClick();
             const Shot after = shoot();
             // The final hit clears the board but for the summary.
             if (numbers(after).size() < 5) {
                 if (due == 9 && game > 0) {
                     ordinary.insert(ordinary.end(), hits.begin(), hits.end());
-                    final.push_back(ms(drawn - pressed));
+                    if (latency)
+                        final.push_back(*latency);
                 }
                 lost += due != 9;
                 break;
@@ -311,7 +322,8 @@ int finalHits(int games, int labelLeft, int labelRight) {
             // close together look like one wide number).
             if (!looks[due] && found[pick].width >= 40 && found[pick].width <= 50)
                 looks[due] = found[pick];
-            hits.push_back(ms(drawn - pressed));
+            if (latency)
+                hits.push_back(*latency);
             due = std::min(due + 1, 9);
         }
     }
@@ -372,18 +384,13 @@ int main(int argc, char** argv) {
     const int warmUp = 6;
     for (int i = 0; i < clicks + warmUp; ++i) {
         moveTo(spotX[i % 2], spotY);
-        lastBoardDamage(Quiet);
-        const Clock::time_point pressed = Clock::now();
-        press();
-        const Clock::time_point drawn = lastBoardDamage(Quiet, true);
-        XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
-        XFlush(dpy);
-        if (drawn == Clock::time_point{}) {
+        const std::optional<double> latency = timedClick();
+        if (!latency) {
             std::fprintf(stderr, "click %d drew nothing on the board\n", i);
             return 1;
         }
         if (i >= warmUp)
-            times.push_back(ms(drawn - pressed));
+            times.push_back(*latency);
     }
     std::sort(times.begin(), times.end());
     const auto at = [&times](double q) {
