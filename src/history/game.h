@@ -2,7 +2,10 @@
 
 #pragma once
 
+#include "engine/clicks.h"
+
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 namespace history {
@@ -20,6 +23,9 @@ struct Game {
     int hits = 0;
     int clicks = 0;
     QString line; // the results line as appended to the list, without its line break
+    // Every click after the start click, with the board as it stood; filled
+    // by the board for the store to write, never by the store's game queries.
+    QList<engine::ClickRecord> clickLog;
 };
 
 } // namespace history

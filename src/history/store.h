@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace history {
@@ -16,6 +17,18 @@ namespace history {
 struct Filter {
     std::optional<QString> name; // nullopt: every player
     std::optional<int> count;    // nullopt: every count
+};
+
+// One game with every click it kept, for its detail window.
+struct GameDetail {
+    enum class Clicks {
+        None,     // no click of this game is kept (played before clicks were kept,
+                  // or its clicks could not be written)
+        Whole,    // every click with the board as it stood
+        NoBoards, // every click, but the boards could not be read: no replay
+    };
+    Game game; // game.clickLog holds the clicks in order of seq
+    Clicks kept = Clicks::None;
 };
 
 // The kept games: one SQLite file (table `games`, schema version in
@@ -60,8 +73,21 @@ public:
     std::optional<int> lastCount() const;
     // The games that pass the filter, in the order they were played.
     QList<Game> games(const Filter& filter) const;
-    // Deletes the games with these ids; false when nothing could be deleted.
+    // Deletes the games with these ids and their clicks; false when nothing
+    // could be deleted.
     bool remove(const QList<qint64>& ids);
+
+    // The game with this id and its clicks; nullopt when there is no such game.
+    std::optional<GameDetail> detail(qint64 id) const;
+    // Calls `each` for every click of the games that pass the filter, the
+    // newest game first and its clicks in order of seq, without the boards'
+    // positions (the board size is given). Stops when `each` returns false.
+    // False when the clicks could not be read or `each` stopped.
+    bool forEachClick(
+        const Filter& filter,
+        const std::function<bool(const Game& game, const engine::ClickRecord& click)>& each) const;
+    // How many clicks forEachClick would give for this filter.
+    qint64 clickCount(const Filter& filter) const;
 
 private:
     struct Private;

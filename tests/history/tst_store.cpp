@@ -29,7 +29,7 @@ namespace {
 
 Game game(const QString& name, int count, qint64 elapsedMs, int clicks, const QString& line = {}) {
     const QDateTime finished(QDate(2026, 12, 7), QTime(18, 3, 12), QTimeZone(9 * 3600));
-    return {0, finished, name, 20, count, 500, elapsedMs, count, clicks, line};
+    return {0, finished, name, 20, count, 500, elapsedMs, count, clicks, line, {}};
 }
 
 // A second connection to the file, as another program (or another copy of
