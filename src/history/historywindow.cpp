@@ -128,6 +128,17 @@ void HistoryWindow::buildControls() {
     for (ui::CommandButton* b : {&cmdCsv, &cmdSakujo, &cmdTojir})
         buttons->addWidget(b->button());
 
+    // Tests and accessibility tools find the controls by these names.
+    playerBox->setObjectName(u"playerBox"_s);
+    countBox->setObjectName(u"countBox"_s);
+    notice->setObjectName(u"notice"_s);
+    chart->setObjectName(u"chart"_s);
+    table->setObjectName(u"table"_s);
+    status->setObjectName(u"status"_s);
+    cmdCsv.button()->setObjectName(u"cmdCsv"_s);
+    cmdSakujo.button()->setObjectName(u"cmdSakujo"_s);
+    cmdTojir.button()->setObjectName(u"cmdTojir"_s);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(notice);
