@@ -52,8 +52,10 @@ HistoryWindow::HistoryWindow(Recorder& recorder, std::function<QString()> curren
       store_(std::make_unique<Store>(recorder.path())) {
     buildControls();
     connect(&recorder_, &Recorder::recorded, this, [this] {
-        if (isVisible())
+        if (isVisible()) {
             refresh();
+            showNotice();
+        }
     });
 }
 
@@ -231,6 +233,8 @@ void HistoryWindow::showNotice() {
     QString text;
     if (store_->state() != Store::State::Ready) {
         text = store_->notice();
+    } else if (recorder_.heldBack() > 0) {
+        text = recorder_.notice(); // said as long as games wait to be written
     } else if (!setAsideSaid_) {
         text = recorder_.notice();
         if (text.isEmpty())

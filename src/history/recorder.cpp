@@ -3,6 +3,7 @@
 #include "history/recorder.h"
 
 #include "history/store.h"
+#include "history/unsaved.h"
 
 #include <QMutex>
 #include <QThread>
@@ -23,19 +24,28 @@ struct Recorder::Private {
     // Read from the owner's thread.
     mutable QMutex mutex;
     QString notice;
+    int heldBack = 0;
 
     // On `thread`: writes the games kept back, then `game`, in order of play;
-    // whatever cannot be written now stays kept.
-    void write(const std::optional<Game>& game) {
-        if (!store) {
+    // whatever cannot be written now stays kept, and the notice says why.
+    void write(std::optional<Game> game) {
+        if (!store)
             store = std::make_unique<Store>(path);
-            QMutexLocker lock(&mutex);
-            notice = store->notice();
-        }
         if (game)
-            kept.append(*game);
-        while (!kept.isEmpty() && store->record(kept.constFirst()))
+            kept.append(std::move(*game));
+        QString why;
+        while (!kept.isEmpty() && store->record(kept.constFirst(), &why))
             kept.removeFirst();
+        QMutexLocker lock(&mutex);
+        heldBack = int(kept.size());
+        notice = kept.isEmpty()
+                     ? store->notice()
+                     : QStringLiteral(
+                           "%1。%2 回のゲームを記録できず、保存を待っています"
+                           "（書き込めるようになれば保存し、終了までに書けなければ %3 に残します）")
+                           .arg(why)
+                           .arg(heldBack)
+                           .arg(unsavedPath(path));
     }
 };
 
@@ -54,6 +64,8 @@ Recorder::~Recorder() {
         [this] {
             d->write(std::nullopt);
             d->store.reset();
+            if (!d->kept.isEmpty())
+                appendUnsaved(d->path, d->kept);
         },
         Qt::BlockingQueuedConnection);
     d->thread.quit();
@@ -65,7 +77,7 @@ QString Recorder::path() const {
     return d->path;
 }
 
-void Recorder::record(const Game& game) {
+void Recorder::record(Game game) {
     if (!d->worker) {
         d->worker = new QObject;
         d->worker->moveToThread(&d->thread);
@@ -74,8 +86,8 @@ void Recorder::record(const Game& game) {
     }
     QMetaObject::invokeMethod(
         d->worker,
-        [this, game] {
-            d->write(game);
+        [this, game = std::move(game)]() mutable {
+            d->write(std::move(game));
             QMetaObject::invokeMethod(this, &Recorder::recorded, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
@@ -90,6 +102,11 @@ void Recorder::flush() {
 QString Recorder::notice() const {
     QMutexLocker lock(&d->mutex);
     return d->notice;
+}
+
+int Recorder::heldBack() const {
+    QMutexLocker lock(&d->mutex);
+    return d->heldBack;
 }
 
 } // namespace history

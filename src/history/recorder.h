@@ -14,8 +14,10 @@ namespace history {
 // Keeps every finished game without making the game wait: `record` returns at
 // once and the row is written away from the click (nothing is opened before
 // the first game). A row that cannot be written now (the file busy past the
-// timeout) stays in memory and goes with the next one, or when the recorder
-// is destroyed at exit.
+// timeout, read-only, a full disk) stays in memory and goes with the next
+// one, or when the recorder is destroyed at exit; what still cannot be
+// written then is appended to the recovery file (history/unsaved.h), which
+// the next run that can write the database imports.
 class Recorder : public QObject {
     Q_OBJECT
 public:
@@ -23,16 +25,21 @@ public:
     ~Recorder() override;
 
     QString path() const;
-    void record(const Game& game);
+    // Takes the game (and its clicks) without copying when handed an rvalue.
+    void record(Game game);
     // Blocks until every game handed over so far has been written or kept back.
     void flush();
-    // What the recorder's own store said when it opened (see Store::notice),
-    // or empty; safe to call from the thread that owns the recorder.
+    // While games are held back: why the last one could not be written and
+    // how many wait. Otherwise what the recorder's own store says (see
+    // Store::notice), or empty. Follows every write; safe to call from the
+    // thread that owns the recorder.
     QString notice() const;
+    // How many games wait to be written, as of the last write.
+    int heldBack() const;
 
 signals:
     // After each game handed to `record` was written (or kept back), on the
-    // recorder's own thread.
+    // thread that owns the recorder (queued to it).
     void recorded();
 
 private:

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace history {
@@ -38,9 +39,13 @@ struct GameDetail {
 //
 // Opening never fails the caller: a folder that cannot be created or written
 // leaves the store Unavailable; a file that is not a database (or is damaged)
-// is renamed aside to `<file>.broken-<date-time>` and a new one started; a
-// file written by a newer version of the program is opened ReadOnly. `notice()`
-// says each of these in the player's language.
+// is renamed aside to `<file>.broken-<date-time>` with its journal files (all
+// or none) and a new one started; a file written by a newer version of the
+// program is opened ReadOnly and never judged, moved or written. `notice()`
+// says each of these in the player's language. Judging and setting aside
+// happen under the lock file `<file>.lock`. A file found busy or unavailable
+// is tried again by every later query and write, which also import the
+// recovery file (history/unsaved.h) once the database can be written.
 class Store {
 public:
     enum class State { Ready, ReadOnly, Unavailable };
@@ -57,15 +62,15 @@ public:
     static void setBusyTimeout(int ms);
 
     State state() const;
-    QString path() const;
     // What the history window should tell the player about this file, or
     // empty: cannot be kept (and where it tried), set aside (and where to),
     // written by a newer version (read-only).
     QString notice() const;
 
     // Writes one game in one transaction; false when it could not (busy past
-    // the timeout, read-only, unavailable): the caller keeps it and tries again.
-    bool record(const Game& game);
+    // the timeout, read-only, a full disk, unavailable), with `why` said in
+    // the player's language: the caller keeps it and tries again.
+    bool record(const Game& game, QString* why = nullptr);
 
     // Every name in the history, sorted.
     QStringList names() const;
@@ -91,7 +96,7 @@ public:
 
 private:
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace history

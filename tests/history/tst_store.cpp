@@ -9,6 +9,8 @@
 #include "history/recorder.h"
 #include "history/store.h"
 
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -19,6 +21,7 @@
 #include <QTimeZone>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -147,7 +150,10 @@ private slots:
             QCOMPARE(names(s.games({})), (QStringList{u"花子/20"_s, u"花子/50"_s, u"/10"_s}));
             QVERIFY(!s.remove({2}));
         }
-        raw.row(u"PRAGMA user_version = 2"_s);
+        raw.row(u"PRAGMA user_version = 99"_s);
+        raw.row(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
+        // Its count index damaged too: a newer file is never judged by this version's checks.
+        writeAll(path, readAll(path).replace(3 * 4096, 4096, QByteArray(4096, 'Z')));
         const QByteArray before = readAll(path);
         Store s(path);
         QCOMPARE(s.state(), Store::State::ReadOnly);
@@ -160,20 +166,25 @@ private slots:
 
     void anUnreadableFileIsSetAsideNeverOverwritten_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("no database") << QByteArray("not a database at all ").repeated(300);
+        QTest::addColumn<bool>("openElsewhere"); // its -wal and -shm then move with it
+        QTest::newRow("no database") << QByteArray("not a database at all ").repeated(300) << false;
         QTemporaryDir here;
         const QString path = here.filePath(u"h.sqlite"_s);
         Store(path).record(game(u"x"_s, 10, 1, 10));
         // The table's own page overwritten: the schema reads, the rows do not.
         QByteArray damaged = readAll(path);
         damaged.replace(4096, 4096, QByteArray(4096, '\x5a'));
-        QTest::newRow("damaged") << damaged;
+        QTest::newRow("damaged, open in another copy") << damaged << true;
     }
     void anUnreadableFileIsSetAsideNeverOverwritten() {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, openElsewhere);
         QTemporaryDir here;
         const QString path = here.filePath(u"history.sqlite"_s);
         writeAll(path, bytes);
+        std::optional<Raw> other;
+        if (openElsewhere)
+            other.emplace(path).row(u"PRAGMA user_version"_s);
         // Names the file could be set aside to in the next seconds are taken.
         const QDateTime now = QDateTime::currentDateTime();
         QStringList decoys;
@@ -181,18 +192,64 @@ private slots:
             decoys.append(path + now.addSecs(s).toString(u"'.broken-'yyyyMMdd-HHmmss"_s));
             writeAll(decoys.last(), "decoy");
         }
+        QLockFile judging(path + u".lock"_s); // another copy judges the file: left alone
+        QVERIFY(judging.lock());
         Store s(path);
+        QVERIFY(!s.record(game(u"x"_s, 10, 1, 10)));
+        QCOMPARE(readAll(path), bytes);
+        judging.unlock();
         QVERIFY(s.record(game(u"x"_s, 10, 1, 10)));
         QCOMPARE(s.games({}).size(), 1);
         for (const QString& d : decoys)
             QCOMPARE(readAll(d), QByteArray("decoy"));
-        const QStringList aside = QDir(here.path()).entryList({u"*.broken-*"_s}, QDir::Files);
+        const QStringList aside = QDir(here.path())
+                                      .entryList({u"*.broken-*"_s}, QDir::Files)
+                                      .filter(QRegularExpression(u"[0-9]$"_s)); // no journals
         QCOMPARE(aside.size(), decoys.size() + 1);
         for (const QString& a : aside)
             if (!decoys.contains(here.filePath(a))) {
                 QCOMPARE(readAll(here.filePath(a)), bytes);
                 QVERIFY(s.notice().contains(a) && s.notice().contains(u"新しく始めました"_s));
+                QCOMPARE(QFileInfo::exists(here.filePath(a + u"-wal"_s)), openElsewhere);
+                QCOMPARE(QFileInfo::exists(here.filePath(a + u"-shm"_s)), openElsewhere);
             }
+    }
+
+    // The journals' names beside it are too long for the file system, the
+    // file's own is not: nothing moves, and the player is told.
+    void aFileThatCannotBeMovedWholeIsNotMovedAtAll() {
+        QTemporaryDir here;
+        const QString path = here.filePath(QString(230, u'h'));
+        Store(path).record(game(u"x"_s, 10, 1, 10));
+        writeAll(path, readAll(path).replace(4096, 4096, QByteArray(4096, '\x5a')));
+        const QByteArray damaged = readAll(path);
+        Raw other(path);
+        other.row(u"PRAGMA user_version"_s);
+        Store s(path);
+        QCOMPARE(s.state(), Store::State::Unavailable);
+        QVERIFY(s.notice().contains(u"何も動かしていません"_s));
+        QCOMPARE(readAll(path), damaged);
+        QVERIFY(QFileInfo::exists(path + u"-wal"_s));
+        QCOMPARE(QDir(here.path()).entryList({u"*.broken-*"_s}), QStringList());
+    }
+
+    // A delete finds an index that the quick check does not read
+    // (SQLITE_CORRUPT_INDEX, 779): the file is set aside at once.
+    void aDamagedIndexFoundByAWriteSetsTheFileAside() {
+        const QString path = dir.filePath(u"index.sqlite"_s);
+        Store(path).record(game(u"x"_s, 10, 1, 13));
+        {
+            Raw raw(path);
+            raw.row(u"PRAGMA writable_schema = ON"_s);
+            raw.row(u"UPDATE sqlite_master SET sql = 'CREATE INDEX games_by_count ON games "
+                    u"(clicks)' WHERE name = 'games_by_count'"_s);
+        }
+        Store writer(path), s(path); // `writer` follows to the new file
+        QVERIFY(!s.remove({1}));
+        QVERIFY(s.notice().contains(u"新しく始めました"_s));
+        QVERIFY(s.games({}).isEmpty() && s.record(game(u"y"_s, 10, 1, 10)));
+        QVERIFY(writer.record(game(u"z"_s, 10, 1, 10)));
+        QCOMPARE(names(s.games({})), (QStringList{u"y/10"_s, u"z/10"_s}));
     }
 
     // Another copy holds the file past the timeout: the game is kept and
@@ -213,10 +270,69 @@ private slots:
                 if (i != 1)
                     other.row(u"COMMIT"_s);
                 QCOMPARE(other.row(count), QVariantList{i ? 3 : 1});
+                QCOMPARE(r.heldBack(), i == 1 ? 0 : 1);
+                QCOMPARE(r.notice().contains(u"ほかの junban"_s), i != 1); // cleared once written
             }
             QTRY_COMPARE(recorded.count(), 3);
         }
         QCOMPARE(other.row(count), QVariantList{4});
+        // A store that found the file locked reads it once it is free.
+        other.row(u"PRAGMA journal_mode=DELETE"_s);
+        other.row(u"BEGIN EXCLUSIVE"_s);
+        Store late(path);
+        QVERIFY(late.games({}).isEmpty());
+        other.row(u"COMMIT"_s);
+        QCOMPARE(late.names().size(), 4);
+        QCOMPARE(late.lastCount(), 10);
+        QCOMPARE(late.games({}).size(), 4);
+    }
+
+    void aGameThatCannotBeWrittenIsSaidThenKeptUntilItCanBe_data() {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("the file read-only") << 0;
+        QTest::newRow("the disk full") << 1;
+        QTest::newRow("a folder where the file should be") << 2;
+        QTest::newRow("the file busy at exit") << 3;
+    }
+    void aGameThatCannotBeWrittenIsSaidThenKeptUntilItCanBe() {
+        QFETCH(int, fault);
+        QTemporaryDir here;
+        const QString path = here.filePath(u"history.sqlite"_s);
+        const QString unsaved = here.filePath(u"history-unsaved.csv"_s);
+        QVERIFY(fault == 2 ? QDir().mkpath(path) : Store(path).record(game(u"e"_s, 10, 1, 10)));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto writeVersion = [&](char v) { // 3: SQLite opens it read-only
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(18) && f.putChar(v));
+        };
+        std::optional<Raw> other;
+        if (fault == 0)
+            writeVersion(3);
+        const rlimit small{1000, old.rlim_max};
+        if (fault == 1)
+            setrlimit(RLIMIT_FSIZE, &small);
+        if (fault == 3)
+            other.emplace(path).row(u"BEGIN IMMEDIATE"_s);
+        for (int run = 0; run < 2; ++run) { // each run appends to the recovery file
+            history::Recorder r(path);
+            r.record(game(u"\"a\",\r\n"_s + QString::number(run), 10, 1, 10));
+            r.flush();
+            QCOMPARE(r.heldBack(), 1);
+            QVERIFY(r.notice().contains(u"保存を待っています"_s));
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        if (fault == 0)
+            writeVersion(2);
+        if (fault == 2)
+            QDir(path).removeRecursively();
+        other.reset();
+        QVERIFY(QFileInfo::exists(unsaved));
+        Store s(path);
+        QCOMPARE(names(s.games({})).mid(fault == 2 ? 0 : 1),
+                 (QStringList{u"\"a\",\r\n0/10"_s, u"\"a\",\r\n1/10"_s}));
+        QVERIFY(!QFileInfo::exists(unsaved));
     }
 
     void theCsvReadsBackFieldForField() {
