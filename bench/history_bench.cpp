@@ -10,6 +10,7 @@
 #include "historyfile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -96,5 +97,41 @@ int main(int argc, char** argv) {
     std::printf("history: export of %lld games to CSV: median %.1f ms\n",
                 static_cast<long long>(all.size()),
                 medianMs(7, [&] { history::writeCsv(csv, all, nullptr); }));
+
+    // The clicks: what a 50-number game adds to the file, what its final
+    // write costs, and one pass over every click of a file of 10 000 games of
+    // 30 numbers.
+    const QString grown = data.filePath(QStringLiteral("junban/grown.sqlite"));
+    const int added = 100;
+    { history::Store(grown).record(bench::generatedGame(50, 5, 0)); }
+    const qint64 before = QFileInfo(grown).size();
+    {
+        history::Store s(grown);
+        for (int i = 1; i <= added; ++i)
+            s.record(bench::generatedGame(50, 5, unsigned(i)));
+    } // closed: every page is in the file, none in the journal
+    std::printf("history: a 50-number game with its 55 clicks adds %.1f KB to the file "
+                "(target <= 20 KB)\n",
+                double(QFileInfo(grown).size() - before) / added / 1024);
+    const history::Game fifty = bench::generatedGame(50, 0, 7);
+    std::printf("history: one game with 50 clicks written and committed, %d in the file: "
+                "median %.3f ms\n",
+                games, medianMs(51, [&] { store.record(fifty); }));
+    const QString clicks = data.filePath(QStringLiteral("junban/clicks.sqlite"));
+    const Clock::time_point generated = Clock::now();
+    bench::writeGeneratedHistoryWithClicks(clicks, games, 30);
+    std::printf("history: %d generated games of 30 numbers with their clicks written in %.0f ms "
+                "(%.0f MB)\n",
+                games, std::chrono::duration<double, std::milli>(Clock::now() - generated).count(),
+                double(QFileInfo(clicks).size()) / (1024 * 1024));
+    history::Store withClicks(clicks);
+    qint64 seen = 0;
+    const double pass = medianMs(3, [&] {
+        seen = 0;
+        withClicks.forEachClick(
+            {}, [&](const history::Game&, const engine::ClickRecord&) { return ++seen > 0; });
+    });
+    std::printf("history: forEachClick over every click (%lld clicks): median %.0f ms\n",
+                static_cast<long long>(seen), pass);
     return 0;
 }

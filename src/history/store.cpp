@@ -3,6 +3,7 @@
 // The store's queries and writes; every one goes through Private::ready(),
 // which opens and prepares the file (storefile.cpp) until that succeeds.
 
+#include "history/boardpack.h"
 #include "history/storeprivate.h"
 #include "history/unsaved.h"
 
@@ -11,6 +12,8 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace history {
 
 namespace {
@@ -18,8 +21,13 @@ namespace {
 // How long a write waits for another running copy before the row is kept back.
 QAtomicInteger<int> busyTimeoutMs = 5000;
 
-const QString GameColumns = QStringLiteral("id, finished, name, first_number, count, radius, "
-                                           "elapsed_ms, hits, clicks, line");
+const QString GameColumns = QStringLiteral("g.id, g.finished, g.name, g.first_number, g.count, "
+                                           "g.radius, g.elapsed_ms, g.hits, g.clicks, g.line");
+const QString ClickColumns = QStringLiteral("c.seq, c.t_ms, c.x, c.y, c.due, c.due_x, c.due_y, "
+                                            "c.distance, c.outcome, c.touched, b.width, b.height");
+const QString ClicksAndBoards =
+    QStringLiteral(" JOIN clicks c ON c.game_id = g.id"
+                   " LEFT JOIN boards b ON b.game_id = c.game_id AND b.seq = c.seq");
 
 Game gameAt(const QSqlQuery& q) {
     Game g;
@@ -34,6 +42,32 @@ Game gameAt(const QSqlQuery& q) {
     g.clicks = q.value(8).toInt();
     g.line = q.value(9).toString();
     return g;
+}
+
+engine::ClickOutcome outcomeOf(const QString& name) {
+    using engine::ClickOutcome;
+    for (ClickOutcome o : {ClickOutcome::Hit, ClickOutcome::Early, ClickOutcome::Again})
+        if (engine::outcomeName(o) == name)
+            return o;
+    return ClickOutcome::Empty;
+}
+
+// The click of the row from column `at` on, in the order of ClickColumns.
+engine::ClickRecord clickAt(const QSqlQuery& q, int at) {
+    engine::ClickRecord k;
+    k.seq = q.value(at).toInt();
+    k.tMs = q.value(at + 1).toLongLong();
+    k.x = q.value(at + 2).toInt();
+    k.y = q.value(at + 3).toInt();
+    k.due = q.value(at + 4).toInt();
+    k.dueX = q.value(at + 5).toInt();
+    k.dueY = q.value(at + 6).toInt();
+    k.distance = q.value(at + 7).toInt();
+    k.outcome = outcomeOf(q.value(at + 8).toString());
+    k.touched = q.value(at + 9).isNull() ? -1 : q.value(at + 9).toInt();
+    k.boardWidth = q.value(at + 10).toInt();
+    k.boardHeight = q.value(at + 11).toInt();
+    return k;
 }
 
 // " WHERE ..." for the filter, with its values bound in order by `bind`.
@@ -73,10 +107,46 @@ bool Store::Private::insert(const Game& game, QSqlError* error) {
     q.addBindValue(game.hits);
     q.addBindValue(game.clicks);
     q.addBindValue(game.line);
-    if (q.exec())
+    if (!q.exec()) {
+        *error = q.lastError();
+        return false;
+    }
+    if (game.clickLog.isEmpty() || !exec(QStringLiteral("SAVEPOINT clicks")))
         return true;
-    *error = q.lastError();
-    return false;
+    if (!insertClicks(q.lastInsertId(), game))
+        exec(QStringLiteral("ROLLBACK TO clicks"));
+    exec(QStringLiteral("RELEASE clicks"));
+    return true;
+}
+
+bool Store::Private::insertClicks(const QVariant& gameId, const Game& game) {
+    using engine::ClickOutcome;
+    QSqlQuery c(db);
+    QSqlQuery b(db);
+    c.prepare(
+        QStringLiteral("INSERT INTO clicks (game_id, seq, t_ms, x, y, due, due_x, due_y, "
+                       "distance, outcome, touched) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    b.prepare(QStringLiteral(
+        "INSERT INTO boards (game_id, seq, width, height, positions) VALUES (?, ?, ?, ?, ?)"));
+    for (const engine::ClickRecord& k : game.clickLog) {
+        const bool touches = k.outcome == ClickOutcome::Early || k.outcome == ClickOutcome::Again;
+        for (const QVariant& v :
+             {gameId, QVariant(k.seq), QVariant(qint64(k.tMs)), QVariant(k.x), QVariant(k.y),
+              QVariant(k.due), QVariant(k.dueX), QVariant(k.dueY), QVariant(k.distance),
+              QVariant(engine::outcomeName(k.outcome)),
+              touches && k.touched >= 0 ? QVariant(k.touched) : QVariant()})
+            c.addBindValue(v);
+        if (!c.exec())
+            return false;
+        if (k.positions.isEmpty())
+            continue; // no board kept for this click
+        for (const QVariant& v : {gameId, QVariant(k.seq), QVariant(k.boardWidth),
+                                  QVariant(k.boardHeight), QVariant(packPositions(k.positions))})
+            b.addBindValue(v);
+        if (!b.exec())
+            return false;
+    }
+    return true;
 }
 
 Store::Store(const QString& path) : d(std::make_unique<Private>()) {
@@ -158,7 +228,7 @@ QList<Game> Store::games(const Filter& filter) const {
         return result;
     QSqlQuery q(d->db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM games").arg(GameColumns) + where(filter) +
+    q.prepare(QStringLiteral("SELECT %1 FROM games g").arg(GameColumns) + where(filter, u"g."_s) +
               QStringLiteral(" ORDER BY id"));
     bind(q, filter);
     if (!q.exec())
@@ -180,21 +250,69 @@ bool Store::remove(const QList<qint64>& ids) {
     return q.numRowsAffected() > 0;
 }
 
-// Not yet kept: the clicks arrive with schema version 2.
 std::optional<GameDetail> Store::detail(qint64 id) const {
-    for (const Game& g : games({}))
-        if (g.id == id)
-            return GameDetail{g, GameDetail::Clicks::None};
-    return std::nullopt;
+    if (!d->ready())
+        return std::nullopt;
+    QSqlQuery q(d->db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM games g WHERE g.id = ?").arg(GameColumns));
+    q.addBindValue(id);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    GameDetail detail{gameAt(q), GameDetail::Clicks::None};
+    QList<engine::ClickRecord>& clicks = detail.game.clickLog;
+    q.prepare(QStringLiteral("SELECT %1, b.positions FROM games g").arg(ClickColumns) +
+              ClicksAndBoards + QStringLiteral(" WHERE g.id = ? ORDER BY c.seq"));
+    q.addBindValue(id);
+    bool boards = true; // every click has a board that fits the game
+    if (q.exec())
+        while (q.next()) {
+            clicks.append(clickAt(q, 0));
+            std::optional<QList<QPoint>> p =
+                unpackPositions(q.value(12).toByteArray(), detail.game.count);
+            if (p)
+                clicks.last().positions = std::move(*p);
+            boards = boards && p;
+        }
+    if (!clicks.isEmpty())
+        detail.kept = boards ? GameDetail::Clicks::Whole : GameDetail::Clicks::NoBoards;
+    for (engine::ClickRecord& k : clicks)
+        if (!boards)
+            k.positions.clear();
+    return detail;
 }
 
 bool Store::forEachClick(
-    const Filter&, const std::function<bool(const Game&, const engine::ClickRecord&)>&) const {
-    return true;
+    const Filter& filter,
+    const std::function<bool(const Game&, const engine::ClickRecord&)>& each) const {
+    if (!d->ready())
+        return false;
+    QSqlQuery q(d->db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1, %2 FROM games g").arg(GameColumns, ClickColumns) +
+              ClicksAndBoards + where(filter, u"g."_s) +
+              QStringLiteral(" ORDER BY g.id DESC, c.seq"));
+    bind(q, filter);
+    if (!q.exec())
+        return false;
+    Game game;
+    while (q.next()) {
+        if (q.value(0).toLongLong() != game.id)
+            game = gameAt(q);
+        if (!each(game, clickAt(q, 10)))
+            return false;
+    }
+    return q.lastError().type() == QSqlError::NoError;
 }
 
-qint64 Store::clickCount(const Filter&) const {
-    return 0;
+qint64 Store::clickCount(const Filter& filter) const {
+    if (!d->ready())
+        return 0;
+    QSqlQuery q(d->db);
+    q.prepare(QStringLiteral("SELECT count(*) FROM games g JOIN clicks c ON c.game_id = g.id") +
+              where(filter, u"g."_s));
+    bind(q, filter);
+    return q.exec() && q.next() ? q.value(0).toLongLong() : 0;
 }
 
 } // namespace history

@@ -96,6 +96,8 @@ bool Store::Private::open(bool readOnly) {
         return false;
     }
     judged = fileId(path);
+    // Per connection: deleting a game deletes its clicks and boards.
+    exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     return true;
 }
 
@@ -218,6 +220,17 @@ bool Store::Private::migrate(int version, QSqlError* error) {
                                 "elapsed_ms INTEGER, hits INTEGER, clicks INTEGER, line TEXT)")
               << QStringLiteral("CREATE INDEX IF NOT EXISTS games_by_name ON games (name, count)")
               << QStringLiteral("CREATE INDEX IF NOT EXISTS games_by_count ON games (count)");
+    if (version < 2)
+        steps << QStringLiteral(
+                     "CREATE TABLE IF NOT EXISTS clicks ("
+                     "game_id INTEGER REFERENCES games(id) ON DELETE CASCADE, seq INTEGER, "
+                     "t_ms INTEGER, x INTEGER, y INTEGER, due INTEGER, due_x INTEGER, "
+                     "due_y INTEGER, distance INTEGER, outcome TEXT, touched INTEGER, "
+                     "PRIMARY KEY (game_id, seq))")
+              << QStringLiteral("CREATE TABLE IF NOT EXISTS boards ("
+                                "game_id INTEGER REFERENCES games(id) ON DELETE CASCADE, "
+                                "seq INTEGER, width INTEGER, height INTEGER, positions BLOB, "
+                                "PRIMARY KEY (game_id, seq))");
     steps << QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion);
     if (!exec(QStringLiteral("BEGIN IMMEDIATE"), error))
         return false;

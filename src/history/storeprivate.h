@@ -15,7 +15,7 @@
 namespace history {
 
 // The version of the tables this program writes.
-constexpr int SchemaVersion = 1;
+constexpr int SchemaVersion = 2;
 
 // Which file a path named when it was looked at: device and inode.
 struct FileId {
@@ -47,8 +47,11 @@ struct Store::Private {
     // at once and a new file started. Always false, for the caller to return.
     bool failed(const QSqlError& error);
     bool exec(const QString& sql, QSqlError* error = nullptr);
-    // Writes one game's row (and its clicks) inside the caller's transaction.
+    // Writes one game's row inside the caller's transaction, then its clicks
+    // and boards under a savepoint: clicks that cannot be written are rolled
+    // back and the game is kept without them.
     bool insert(const Game& game, QSqlError* error);
+    bool insertClicks(const QVariant& gameId, const Game& game);
 
 private:
     bool open(bool readOnly);
