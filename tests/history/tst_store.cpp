@@ -246,6 +246,11 @@ private slots:
                 QCOMPARE(readAll(here.filePath(a)), bytes);
                 QVERIFY(s.notice().contains(a) && s.notice().contains(u"新しく始めました"_s));
             }
+        writeAll(here.filePath(u"second.sqlite"_s), bytes); // the recorder's store says it too
+        history::Recorder r(here.filePath(u"second.sqlite"_s));
+        r.record(game(u"x"_s, 10, 1, 10));
+        r.flush();
+        QVERIFY(r.notice().contains(u"新しく始めました"_s));
     }
 
     // A delete finds an index that the quick check does not read
