@@ -55,6 +55,8 @@ public:
     void stop();
     static constexpr std::array<int, 3> Speeds = {1, 2, 4};
     int speed() const;
+    // Runs while playing: its interval is the wait before the next click.
+    const QTimer& playTimer() const { return timer_; }
 
     QLabel* title = nullptr;  // the game's figures, as the history table shows them
     QLabel* notice = nullptr; // why part of the detail cannot be shown
