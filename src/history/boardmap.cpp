@@ -18,9 +18,12 @@ namespace {
 
 constexpr int HalvesHeight = 44; // pixels under the board for the two halves
 
-// White for the quickest part, a light orange for the slowest.
-QColor tint(const Region& region, double slowest) {
-    const double f = region.medianMs && slowest > 0 ? *region.medianMs / slowest : 0;
+// White for the quickest part (and one without a hit), a light orange for
+// the slowest, between them in proportion.
+QColor tint(const Region& region, double quickest, double slowest) {
+    const double f = region.medianMs && slowest > quickest
+                         ? (*region.medianMs - quickest) / (slowest - quickest)
+                         : 0;
     return QColor(255, int(255 - 70 * f), int(255 - 150 * f));
 }
 
@@ -55,15 +58,21 @@ void BoardMap::paintEvent(QPaintEvent*) {
     const double h = std::min<double>(height() - HalvesHeight - 2, (width() - 2) * 10.0 / 16);
     const double w = h * 16 / 10;
     const QRectF board((width() - w) / 2, 1, w, h);
-    double slowest = 0;
-    for (const Region& r : breakdown_.quadrants)
-        slowest = std::max(slowest, r.medianMs.value_or(0));
+    double quickest = 0, slowest = 0;
+    bool any = false;
+    for (const Region& r : breakdown_.quadrants) {
+        if (!r.medianMs)
+            continue;
+        quickest = any ? std::min(quickest, *r.medianMs) : *r.medianMs;
+        slowest = std::max(slowest, *r.medianMs);
+        any = true;
+    }
     const QColor ink = ui::toQColor(design::Ink);
     for (int q = 0; q < 4; ++q) {
         const QRectF part(board.left() + (q % 2) * w / 2, board.top() + (q / 2) * h / 2, w / 2,
                           h / 2);
         const Region& region = breakdown_.quadrants[q];
-        p.fillRect(part, tint(region, slowest));
+        p.fillRect(part, tint(region, quickest, slowest));
         p.setPen(ink);
         p.drawText(part, Qt::AlignCenter, regionText(region));
     }

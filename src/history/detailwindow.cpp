@@ -130,9 +130,9 @@ QWidget* DetailWindow::buildReplay() {
     connect(slider, &QSlider::valueChanged, this, [this](int value) { setStep(value); });
     stepLabel = new QLabel;
     stepLabel->setMinimumWidth(360);
-    makeButton(cmdPrev, box, u"◀"_s, u"前のクリック (←)"_s, 500);
+    makeButton(cmdPrev, box, u"◀ 前"_s, u"前のクリック (←)"_s, 700);
     makeButton(cmdPlay, box, u"再生"_s, u"クリックした間隔で再生します (Space)"_s);
-    makeButton(cmdNext, box, u"▶"_s, u"次のクリック (→)"_s, 500);
+    makeButton(cmdNext, box, u"次 ▶"_s, u"次のクリック (→)"_s, 700);
     cmdPrev.onClick = [this] {
         setStep(step_ - 1);
     };
@@ -215,6 +215,11 @@ void DetailWindow::open(GameDetail detail) {
     chartsPart->setVisible(clicks);
     if (clicks)
         showBreakdown();
+    // Small for a line alone, large again for a game with clicks.
+    if (!clicks)
+        resize(760, sizeHint().height());
+    else if (height() < 600)
+        resize(1200, 860);
 
     step_ = -1;
     if (hasReplay()) {

@@ -12,7 +12,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -75,8 +74,9 @@ void NumberChart::setBreakdown(const Breakdown& breakdown) {
     times->append(plain);
     slowest->append(slow);
     axisNumbers_->setCategories(numbers);
-    // A whole or half second above the longest bar.
-    axisTime_->setRange(0, std::max(1.0, std::ceil(longest * 2 + 0.5) / 2));
+    // Round ticks from 0 to a little above the longest bar.
+    axisTime_->setRange(0, std::max(1.0, longest * 1.05));
+    axisTime_->applyNiceNumbers();
 }
 
 } // namespace history

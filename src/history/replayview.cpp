@@ -113,12 +113,14 @@ void ReplayView::paintEvent(QPaintEvent*) {
     p.setPen(QPen(ui::toQColor(design::Red), 3));
     p.drawEllipse(due, ring, ring);
 
-    // The click: a dashed line to the number due for a miss, a cross, the word.
+    // The click: for a miss a dashed line from the ring of the number due, a
+    // cross, the word.
     const QColor colour = outcomeColour(click_->outcome);
     const QPointF at = t.map(QPointF(click_->x, click_->y));
-    if (click_->outcome != engine::ClickOutcome::Hit) {
+    const QLineF toDue(at, due);
+    if (click_->outcome != engine::ClickOutcome::Hit && toDue.length() > ring) {
         p.setPen(QPen(colour, 1.5, Qt::DashLine));
-        p.drawLine(at, due);
+        p.drawLine(toDue.pointAt(1 - ring / toDue.length()), at); // up to the ring
     }
     constexpr double Arm = 9;
     p.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap));
