@@ -4,6 +4,7 @@
 // `make bench` (offscreen, Release). Every figure is a median over many runs.
 
 #include "application.h"
+#include "detailbench.h"
 #include "engine/placement.h"
 #include "history/recorder.h"
 #include "historybench.h"
@@ -194,6 +195,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setUpApplication();
     QStandardPaths::setTestModeEnabled(true);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--show-detail")))
+        return showDetailWindow();
+    if (QCoreApplication::arguments().contains(QStringLiteral("--detail"))) {
+        benchDetailWindow(); // this figure alone
+        return 0;
+    }
 
     for (const int count : {10, 50}) {
         benchMouseDown("minimum window", 0, 0, count);
@@ -209,5 +216,6 @@ int main(int argc, char** argv) {
         benchDraws("3840 x 2160-pixel window", 57600, 32400, count);
     }
     benchHistoryWindow();
+    benchDetailWindow();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "design.h"
 #include "frm1.h"
 #include "history/csv.h"
+#include "history/detailwindow.h"
 #include "history/gamestable.h"
 #include "history/progresschart.h"
 #include "history/recorder.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -159,6 +161,13 @@ void HistoryWindow::buildControls() {
     connect(countBox, &QComboBox::currentIndexChanged, this, filterChanged);
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { updateButtons(); });
+    // A double click or Enter on a game opens its detail.
+    connect(table, &QAbstractItemView::doubleClicked, this, &HistoryWindow::openDetail);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), table);
+        enter->setContext(Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { openDetail(table->currentIndex()); });
+    }
     cmdCsv.onClick = [this] {
         exportCsv();
     };
@@ -292,6 +301,17 @@ void HistoryWindow::deleteSelected() {
         QMessageBox::warning(this, u"記録"_s, u"記録を削除できませんでした。"_s);
     status->clear();
     refresh();
+}
+
+void HistoryWindow::openDetail(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    std::optional<GameDetail> d = store_->detail(rows->gameAt(index.row()).id);
+    if (!d)
+        return;
+    if (!detail_)
+        detail_ = std::make_unique<DetailWindow>();
+    detail_->open(std::move(*d));
 }
 
 } // namespace history

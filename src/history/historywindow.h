@@ -13,10 +13,12 @@
 
 class QComboBox;
 class QLabel;
+class QModelIndex;
 class QTableView;
 
 namespace history {
 
+class DetailWindow;
 class GamesTable;
 class ProgressChart;
 class Recorder;
@@ -74,12 +76,15 @@ private:
     void updateButtons();
     void exportCsv();
     void deleteSelected();
+    // Shows the detail of the game in the index's row in the one detail window.
+    void openDetail(const QModelIndex& index);
 
     Recorder& recorder_;
     std::function<QString()> currentName_;
     std::unique_ptr<Store> store_;
-    bool setAsideSaid_ = false; // the notice of a file set aside is said once
-    bool filling_ = false;      // the filters are being refilled: no query yet
+    bool setAsideSaid_ = false;            // the notice of a file set aside is said once
+    bool filling_ = false;                 // the filters are being refilled: no query yet
+    std::unique_ptr<DetailWindow> detail_; // created when a game's detail is first opened
 };
 
 } // namespace history
