@@ -55,7 +55,7 @@ constexpr Column Columns[] = {
     {"touched", "Number touched",
      "The number an early or again click lay on; empty for a hit or an empty click.", nullptr},
     {"board_width", "Board width",
-     "The board (the window's client area, where numbers are placed) when the click was made.",
+     "The board's width (the window's client area, where the numbers lie) when the click was made.",
      "twips"},
     {"board_height", "Board height", "The board's height when the click was made.", "twips"},
 };

@@ -92,7 +92,7 @@ private slots:
         const QString odd = u"a,\"b\"\r\nc"_s;
         const Rows rows{{game(9, odd), click(1, 1500, ClickOutcome::Hit)},
                         {game(9, odd), click(2, 2100, ClickOutcome::Early, 25)},
-                        {game(7, u"花子"_s), click(1, 900, ClickOutcome::Again, 20)},
+                        {game(7, u"花子"_s), click(1, 900, ClickOutcome::Again, 0)},
                         {game(7, u"花子"_s), click(2, 1000, ClickOutcome::Empty)}};
         QList<std::pair<qint64, qint64>> reports;
         const history::ClickExport r = history::writeClickCsv(dir.filePath(u"c.csv"_s), from(rows),
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(csv[2],
                  game9 + u"2,2100,600,102,200,22,110,230,32,early,25,9600,7200"_s.split(u','));
         QCOMPARE(csv[3],
-                 game7 + u"1,900,900,101,200,21,110,230,32,again,20,9600,7200"_s.split(u','));
+                 game7 + u"1,900,900,101,200,21,110,230,32,again,0,9600,7200"_s.split(u','));
         QCOMPARE(csv[4],
                  game7 + u"2,1000,100,102,200,22,110,230,32,empty,,9600,7200"_s.split(u','));
         QCOMPARE(csv[5], QStringList{});
@@ -148,10 +148,10 @@ private slots:
         const QString path = dir.filePath(u"c.csv"_s);
         for (const qint64 at : {500, 1200}) {
             const auto stopAt = [at](qint64 done, qint64 total) {
-                return done < at && total == 1200;
+                return done != at && total == 1200;
             };
             history::ClickExport r = history::writeClickCsv(path, from(many(1200)), 1200, stopAt);
-            QVERIFY(r.cancelled && !r.saved());
+            QVERIFY(r.cancelled && !r.saved() && r.clicks == at);
             QCOMPARE(files(), QStringList{});
             QVERIFY(history::writeClickCsv(path, from(many(1)), 1).saved());
             const QByteArray earlier = readAll(path), sidecar = readAll(dir.filePath(u"c.json"_s));
