@@ -72,18 +72,23 @@ bool writeCsv(const QString& path, const QList<Game>& games, QString* error) {
         return true;
     if (!error)
         return false;
-    QString why;
-    if (!QFileInfo(path).absoluteDir().exists())
-        why = QStringLiteral("フォルダがありません");
-    else if (!opened)
-        why = QStringLiteral("ファイルを作れません。書き込みの権限と名前を確かめてください");
-    else if (!whole || file.error() == QFileDevice::WriteError)
-        why = QStringLiteral("書き込めません。ディスクの空きを確かめてください");
-    else
-        why = QStringLiteral("ファイルを置き換えられません");
     *error = QStringLiteral("CSV を保存できませんでした（%1）。%2。")
-                 .arg(QDir::toNativeSeparators(path), why);
+                 .arg(QDir::toNativeSeparators(path), saveFailureReason(path, file, opened, whole));
     return false;
+}
+
+QString csvField(const QString& text) {
+    return field(text);
+}
+
+QString saveFailureReason(const QString& path, const QSaveFile& file, bool opened, bool whole) {
+    if (!QFileInfo(path).absoluteDir().exists())
+        return QStringLiteral("フォルダがありません");
+    if (!opened)
+        return QStringLiteral("ファイルを作れません。書き込みの権限と名前を確かめてください");
+    if (!whole || file.error() == QFileDevice::WriteError)
+        return QStringLiteral("書き込めません。ディスクの空きを確かめてください");
+    return QStringLiteral("ファイルを置き換えられません");
 }
 
 } // namespace history

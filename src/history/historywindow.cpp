@@ -261,6 +261,11 @@ void HistoryWindow::updateButtons() {
 }
 
 void HistoryWindow::exportCsv() {
+    const ExportChoice choice = chooseExport ? chooseExport() : askExportChoice(this);
+    if (choice == ExportChoice::Clicks)
+        return exportClicks();
+    if (choice != ExportChoice::Games)
+        return;
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(u"junban-history.csv"_s);
@@ -280,6 +285,18 @@ void HistoryWindow::exportCsv() {
     }
     status->setText(QString::number(shown.size()) + u" 件を "_s + QDir::toNativeSeparators(path) +
                     u" に保存しました。"_s);
+}
+
+// Every click of the games shown, one row each, with the sidecar beside it.
+void HistoryWindow::exportClicks() {
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(u"junban-clicks.csv"_s);
+    const QString path = chooseFile ? chooseFile(suggested)
+                                    : QFileDialog::getSaveFileName(this, u"CSV保存"_s, suggested,
+                                                                   u"CSV ファイル (*.csv)"_s);
+    if (!path.isEmpty())
+        status->setText(saveClicks(this, *store_, filter(), rows->rowCount(), path));
 }
 
 void HistoryWindow::deleteSelected() {

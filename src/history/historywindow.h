@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "history/clickexport.h"
 #include "history/store.h"
 #include "ui/controls.h"
 
@@ -52,6 +53,8 @@ public:
     // Asks where to export, offering `suggested`; empty for cancel. The file
     // dialog unless set (tests answer it themselves).
     std::function<QString(const QString& suggested)> chooseFile;
+    // Asks what CSV保存 saves; the message box unless set (tests answer it).
+    std::function<ExportChoice()> chooseExport;
 
     QComboBox* playerBox = nullptr; // すべて, then every name of the history
     QComboBox* countBox = nullptr;  // すべて, 10 .. 50
@@ -75,6 +78,7 @@ private:
     void showNotice();
     void updateButtons();
     void exportCsv();
+    void exportClicks();
     void deleteSelected();
     // Shows the detail of the game in the index's row in the one detail window.
     void openDetail(const QModelIndex& index);

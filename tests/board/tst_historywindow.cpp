@@ -167,7 +167,7 @@ private slots:
             suggested = s;
             return home_.filePath(u"out.csv"_s);
         };
-        press(w.cmdCsv);
+        pressAndAnswer(w.cmdCsv, u"ゲーム"_s);
         QCOMPARE(suggested,
                  QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                      .filePath(u"junban-history.csv"_s));
@@ -179,11 +179,26 @@ private slots:
         QVERIFY(lines[2].contains(",40.000,")); // as the table shows them
 
         // A file that cannot be written: the player is told, in Japanese.
+        w.chooseExport = [] {
+            return history::ExportChoice::Games;
+        };
         w.chooseFile = [&](const QString&) {
             return home_.filePath(u"no/such/folder.csv"_s);
         };
         QVERIFY(
             pressAndAnswer(w.cmdCsv, u"OK"_s).startsWith(u"CSVファイルを保存できませんでした。"_s));
+
+        // クリック: every click of the games shown (none kept here), the sidecar beside them.
+        w.chooseExport = {};
+        w.chooseFile = [&](const QString& s) {
+            suggested = s;
+            return home_.filePath(u"clicks.csv"_s);
+        };
+        pressAndAnswer(w.cmdCsv, u"クリック"_s);
+        QVERIFY(suggested.endsWith(u"/junban-clicks.csv"_s) &&
+                QFile::exists(home_.filePath(u"clicks.json"_s)));
+        QVERIFY(w.status->text().endsWith(
+            u" に保存しました。（クリックの記録がない 6 ゲームを除く）"_s));
     }
 
     void theWindowSaysWhatBecameOfTheFile() {
