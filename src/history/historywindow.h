@@ -17,7 +17,7 @@ class QTableView;
 
 namespace history {
 
-class GamesTable;
+class GamesModel;
 class ProgressChart;
 class Recorder;
 
@@ -51,22 +51,26 @@ public:
     // dialog unless set (tests answer it themselves).
     std::function<QString(const QString& suggested)> chooseFile;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Each control's object name is its member's name: tests and
+    // accessibility tools find the controls by it.
     QComboBox* playerBox = nullptr; // すべて, then every name of the history
     QComboBox* countBox = nullptr;  // すべて, 10 .. 50
     QLabel* notice = nullptr;
     ProgressChart* chart = nullptr;
     QTableView* table = nullptr;
-    GamesTable* rows = nullptr;
+    GamesModel* rows = nullptr;
     QLabel* status = nullptr;
     ui::CommandButton cmdCsv;
     ui::CommandButton cmdSakujo;
     ui::CommandButton cmdTojir;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void buildControls();
+    void filterChanged();
+    void gameRecorded();
     Filter filter() const;
     void fillNames(const QVariant& wanted);
     void showGames();
