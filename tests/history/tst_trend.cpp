@@ -154,6 +154,10 @@ private slots:
         QTEST(t.lastX, "lastX");
         QTEST(t.xTick, "xTick");
         QTEST(t.timeTop, "timeTop");
+        for (int i = 0; i < Trend::Counts; ++i) // long series thinned
+            QVERIFY(t.times[i].size() <= 2 * history::MaxRuns &&
+                    t.medians[i].size() <= 2 * history::MaxRuns);
+        QVERIFY(t.rate.size() <= 2 * history::MaxRuns);
     }
 };
 
