@@ -91,10 +91,9 @@ void drawsTheTableGames(const Controls& h) {
     for (int i = 0; i < t.Counts; ++i)
         QVERIFY(c.times[i]->points() == t.times[i] && c.medians[i]->points() == t.medians[i]);
     QVERIFY(c.best->points() == t.best && c.rate->points() == t.rate);
-    const auto axes = c.best->attachedAxes();
-    const auto* x = static_cast<QValueAxis*>(axes[0]);
-    QVERIFY(x->max() == t.lastX && x->tickInterval() == t.xTick &&
-            static_cast<QValueAxis*>(axes[1])->max() >= t.timeTop);
+    const auto* x = static_cast<QValueAxis*>(c.best->attachedAxes()[0]);
+    const auto* y = static_cast<QValueAxis*>(c.best->attachedAxes()[1]);
+    QVERIFY(x->max() == t.lastX && x->tickInterval() == t.xTick && y->max() >= t.timeTop);
 }
 
 history::Game game(const QString& name, int count, qint64 ms, int clicks = 0) {
