@@ -13,9 +13,9 @@ using history::Trend;
 namespace {
 
 // Games from words "count:seconds" or "count:seconds:clicks", every number hit.
-QList<history::Game> games(const QString& spec) {
+QList<history::Game> games(const QString& words) {
     QList<history::Game> out;
-    for (const QString& word : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList f = word.split(u':');
         history::Game g;
         g.count = g.hits = f[0].toInt();
