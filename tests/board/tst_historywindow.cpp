@@ -51,9 +51,7 @@ struct Controls {
 Controls openHistory(TestBoard& t) {
     QTest::mouseClick(t->cmdHyou.button(), Qt::LeftButton);
     QTest::mouseClick(t->frm2()->cmdKiroku.button(), Qt::LeftButton);
-    HistoryWindow* w = t->historyWindow();
-    Q_ASSERT(w && w->isVisible());
-    return {*w};
+    return {*t->historyWindow()};
 }
 
 // Presses `b`, answers its message box with the button `answer`; returns the box's text.
@@ -77,14 +75,12 @@ QStringList row(const Controls& h, int r) {
     return cells;
 }
 
-// A click on a row of the table, with Ctrl to add it to the rows chosen.
 void clickRow(const Controls& h, int r, Qt::KeyboardModifiers keys = {}) {
     const QRect cell = h.table->visualRect(h.rows->index(r, 0));
     QTest::mouseClick(h.table->viewport(), Qt::LeftButton, keys, cell.center());
 }
 
-// The chart draws what trendOf() makes of the games in the table, and its
-// axes hold them all.
+// The chart draws trendOf() of the games in the table, its axes holding them all.
 void drawsTheTableGames(const Controls& h) {
     const history::Trend t = history::trendOf(h.rows->games());
     const auto& c = *static_cast<history::ProgressChart*>(h.get<QChartView>(u"chart"_s));

@@ -26,7 +26,6 @@ QList<history::Game> games(const QString& words) {
     return out;
 }
 
-// Points "x:y" apart by blanks.
 QString text(const QList<QPointF>& points) {
     QStringList out;
     for (const QPointF& p : points)
@@ -34,7 +33,6 @@ QString text(const QList<QPointF>& points) {
     return out.join(u' ');
 }
 
-// The values `ys` at x = 1, 2, ...
 QList<QPointF> series(const QList<double>& ys) {
     QList<QPointF> out;
     for (double y : ys)
@@ -51,8 +49,6 @@ private slots:
     void theMedianIsOfTheLastFiveGames_data() {
         QTest::addColumn<QList<double>>("times");
         QTest::addColumn<QList<double>>("medians");
-        QTest::newRow("twoGamesTakeTheMeanOfBoth")
-            << QList<double>{30, 10} << QList<double>{30, 20};
         QTest::newRow("theSixthGameLeavesTheFirstOut")
             << QList<double>{100, 1, 2, 3, 4, 5} << QList<double>{100, 50.5, 2, 2.5, 3, 3};
         QTest::newRow("unsortedTimesAreSortedFirst")
@@ -134,7 +130,6 @@ private slots:
         QFETCH(QString, games);
         const Trend t = history::trendOf(::games(games));
         QTEST((QList<double>{t.lastX, t.xTick, t.timeTop}), "axes");
-        // Every series thinned, so that no line is drawn point by point.
         QVERIFY(t.times[1].size() <= 2 * MaxRuns && t.medians[1].size() <= 2 * MaxRuns &&
                 t.rate.size() <= 2 * MaxRuns);
     }
