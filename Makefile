@@ -11,16 +11,16 @@ SETUP   = ./scripts/setup.sh
 
 .PHONY: run test test-asan bench bench-x package setup build format clean
 
+# A bare make: the program without the tests (cmake --install and cpack render
+# the rest of what it installs: icons, manual page), from what is installed;
+# it installs nothing (make setup, make run or make test install what is missing).
+build:
+	@$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
 # Every package any target needs.
 setup:
 	@$(SETUP)
-
-# The program without the tests; cmake --install and cpack render the rest of
-# what it installs (icons, manual page).
-build:
-	@$(SETUP) run
-	@$(CONFIGURE) -B $(BUILD) -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
 
 run:
 	@$(SETUP) run
@@ -43,8 +43,9 @@ test-asan:
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 # junban_<version>_<arch>.deb in $(BUILD).
-package: build
+package:
 	@$(SETUP) package
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && cpack
 
 # A Release build of its own, so that it never rebuilds the one of run and test.

@@ -63,12 +63,13 @@ void benchHistoryWindow() {
 
         // One change of one filter at a time: the count of 花子's games, then
         // every player, then back to 花子.
-        w.countBox->setCurrentIndex(0);
+        auto* countBox = w.findChild<QComboBox*>(QStringLiteral("countBox"));
+        auto* playerBox = w.findChild<QComboBox*>(QStringLiteral("playerBox"));
+        countBox->setCurrentIndex(0);
         for (int change = 0; change < 6; ++change) {
             const bool everyone = change % 2 == 0;
             const Stopwatch filter;
-            w.playerBox->setCurrentIndex(everyone ? 0
-                                                  : w.playerBox->findText(QStringLiteral("花子")));
+            playerBox->setCurrentIndex(everyone ? 0 : playerBox->findText(QStringLiteral("花子")));
             w.grab();
             lap(filter, everyone ? all : one, everyone ? allCpu : oneCpu);
         }

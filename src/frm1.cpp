@@ -11,6 +11,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 using namespace Qt::Literals::StringLiterals;
 using design::pGothic;
 using design::uiGothic;
@@ -29,6 +31,15 @@ history::Recorder& Frm1::recorder() {
     if (!recorder_)
         recorder_ = std::make_unique<history::Recorder>(services_.historyFile);
     return *recorder_;
+}
+
+// The history window, created on first use (and with it the chart and the
+// store's connection) and kept until the program ends.
+void Frm1::showHistory() {
+    if (!history_)
+        history_ =
+            std::make_unique<history::HistoryWindow>(recorder(), [this] { return txt1.text(); });
+    history_->open();
 }
 
 void Frm1::show() {
@@ -151,12 +162,8 @@ void Frm1::buildControls() {
 }
 
 void Frm1::connectHandlers() {
-    form_->onMouseDown = [this](int button, int shift, double x, double y) {
-        Form_MouseDown(button, shift, x, y);
-    };
-    form_->onResize = [this] {
-        Form_Resize();
-    };
+    form_->onMouseDown = std::bind_front(&Frm1::Form_MouseDown, this);
+    form_->onResize = std::bind_front(&Frm1::Form_Resize, this);
     // Closing the board window, by 終り or its title bar, ends the program:
     // the results window closes with it and the event loop stops.
     form_->onClose = [this] {
@@ -164,33 +171,15 @@ void Frm1::connectHandlers() {
         history_.reset();
         QApplication::quit();
     };
-    cmdStp.onClick = [this] {
-        cmdStp_Click();
-    };
-    cmdCol1.onClick = [this] {
-        cmdCol1_Click();
-    };
-    cmdCol2.onClick = [this] {
-        cmdCol2_Click();
-    };
-    cmdOto.onClick = [this] {
-        cmdOto_Click();
-    };
-    cmdHyou.onClick = [this] {
-        cmdHyou_Click();
-    };
-    cmdEnd.onClick = [this] {
-        cmdEnd_Click();
-    };
+    cmdStp.onClick = std::bind_front(&Frm1::cmdStp_Click, this);
+    cmdCol1.onClick = std::bind_front(&Frm1::cmdCol1_Click, this);
+    cmdCol2.onClick = std::bind_front(&Frm1::cmdCol2_Click, this);
+    cmdOto.onClick = std::bind_front(&Frm1::cmdOto_Click, this);
+    cmdHyou.onClick = std::bind_front(&Frm1::cmdHyou_Click, this);
+    cmdEnd.onClick = std::bind_front(&Frm1::cmdEnd_Click, this);
     for (int i = 0; i < static_cast<int>(opt1.size()); ++i)
-        opt1[i].onClick = [this, i] {
-            opt1_Click(i);
-        };
+        opt1[i].onClick = std::bind_front(&Frm1::opt1_Click, this, i);
     for (int i = 0; i < static_cast<int>(lbl1.size()); ++i)
-        lbl1[i].onClick = [this, i] {
-            lbl1_Click(i);
-        };
-    tmr1.onTimer = [this] {
-        tmr1_Timer();
-    };
+        lbl1[i].onClick = std::bind_front(&Frm1::lbl1_Click, this, i);
+    tmr1.onTimer = std::bind_front(&Frm1::tmr1_Timer, this);
 }

@@ -2,7 +2,6 @@
 
 #include "history/csv.h"
 
-#include "engine/rules.h"
 #include "results/gametext.h"
 
 #include <QDir>
@@ -16,27 +15,19 @@ namespace history {
 namespace {
 
 // One field as RFC 4180 wants it: quoted when it holds a comma, a quote or a
-// line break, with every quote doubled.
+// line break, with every quote doubled. A field that a spreadsheet would take
+// for a formula (one beginning with =, +, -, @, a tab or a carriage return)
+// begins with an apostrophe instead, so that a name is only ever shown.
 QString field(const QString& text) {
+    static const QString formula = QStringLiteral("=+-@\t\r");
     static const QString special = QStringLiteral(",\"\r\n");
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return special.contains(c); }))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-QString radiusText(int radius) {
-    switch (radius) {
-    case engine::NarrowRadius:
-        return QStringLiteral("狭");
-    case engine::MiddleRadius:
-        return QStringLiteral("中");
-    case engine::WideRadius:
-        return QStringLiteral("広");
-    default:
-        return QString::number(radius);
-    }
+    QString out = text;
+    if (!out.isEmpty() && formula.contains(out.front()))
+        out.prepend(u'\'');
+    if (std::none_of(out.begin(), out.end(), [](QChar c) { return special.contains(c); }))
+        return out;
+    out.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + out + u'"';
 }
 
 } // namespace
@@ -46,18 +37,20 @@ QByteArray toCsv(const QList<Game>& games) {
     QString text =
         QStringLiteral("日時,名前,範囲,個数,的中範囲,時間,秒,正解,クリック,正解率") + crlf;
     for (const Game& g : games) {
-        const QStringList fields{
-            g.finished.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            field(g.name),
-            QStringLiteral("%1–%2").arg(g.firstNumber).arg(g.firstNumber + g.count - 1),
-            QString::number(g.count),
-            radiusText(g.radius),
-            results::summaryTimeText(results::elapsedSeconds(0, g.elapsedMs)),
-            QString::number(g.elapsedMs / 1000.0, 'f', 3),
-            QString::number(g.hits),
-            QString::number(g.clicks),
-            QString::number(results::correctRate(g.hits, g.clicks))};
-        text += fields.join(u',') + crlf;
+        const QString fields[] = {results::finishedText(g.finished),
+                                  g.name,
+                                  results::rangeText(g.firstNumber, g.count),
+                                  QString::number(g.count),
+                                  results::radiusWord(g.radius),
+                                  results::gameTimeText(g.elapsedMs),
+                                  QString::number(g.elapsedMs / 1000.0, 'f', 3),
+                                  QString::number(g.hits),
+                                  QString::number(g.clicks),
+                                  QString::number(results::correctRate(g.hits, g.clicks))};
+        QStringList line;
+        for (const QString& f : fields)
+            line.append(field(f));
+        text += line.join(u',') + crlf;
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }

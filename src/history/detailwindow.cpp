@@ -4,10 +4,11 @@
 
 #include "design.h"
 #include "history/boardmap.h"
-#include "history/gamestable.h"
+#include "history/gamesmodel.h"
 #include "history/numberchart.h"
 #include "history/replayview.h"
 #include "ui/fonts.h"
+#include "ui/formwindow.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -200,8 +201,8 @@ void DetailWindow::open(GameDetail detail) {
     breakdown_ = breakDown(detail_.game.clickLog);
     const Game& g = detail_.game;
     QStringList figures;
-    for (int c = 0; c < GamesTable::Columns; ++c)
-        figures << GamesTable::text(g, c);
+    for (int c = 0; c < GamesModel::Columns; ++c)
+        figures << GamesModel::text(g, c);
     title->setText(figures.join(u"　"_s));
 
     const bool clicks = detail_.kept != GameDetail::Clicks::None && !g.clickLog.isEmpty();
@@ -229,11 +230,7 @@ void DetailWindow::open(GameDetail detail) {
     } else {
         replay->setClick(nullptr, 0, 0);
     }
-    if (windowState() & Qt::WindowMinimized)
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    ui::showInFront(*this);
 }
 
 void DetailWindow::showBreakdown() {

@@ -3,13 +3,13 @@
 #include "history/historywindow.h"
 
 #include "design.h"
-#include "frm1.h"
 #include "history/csv.h"
 #include "history/detailwindow.h"
-#include "history/gamestable.h"
+#include "history/gamesmodel.h"
 #include "history/progresschart.h"
 #include "history/recorder.h"
 #include "ui/fonts.h"
+#include "ui/formwindow.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -44,7 +44,6 @@ void makeButton(ui::CommandButton& b, QWidget* parent, const QString& caption, c
     b.setFont(design::pGothic(10.8));
     b.setBackColor(design::ButtonFace);
     b.setToolTipText(tip);
-    b.button()->setMinimumSize(ui::twipsToPixels(850), ui::twipsToPixels(372));
 }
 
 } // namespace
@@ -53,12 +52,7 @@ HistoryWindow::HistoryWindow(Recorder& recorder, std::function<QString()> curren
     : recorder_(recorder), currentName_(std::move(currentName)),
       store_(std::make_unique<Store>(recorder.path())) {
     buildControls();
-    connect(&recorder_, &Recorder::recorded, this, [this] {
-        if (isVisible()) {
-            refresh();
-            showNotice();
-        }
-    });
+    connect(&recorder_, &Recorder::recorded, this, &HistoryWindow::gameRecorded);
 }
 
 HistoryWindow::~HistoryWindow() = default;
@@ -101,7 +95,7 @@ void HistoryWindow::buildControls() {
 
     chart = new ProgressChart;
     chart->setMinimumHeight(240);
-    rows = new GamesTable(this);
+    rows = new GamesModel(this);
     table = new QTableView;
     table->setModel(rows);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -113,8 +107,8 @@ void HistoryWindow::buildControls() {
     // Fixed row heights and column widths: nothing measures ten thousand rows.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    const int widths[GamesTable::Columns] = {170, 140, 80, 50, 80, 90, 130};
-    for (int c = 0; c < GamesTable::Columns; ++c)
+    const int widths[GamesModel::Columns] = {170, 140, 80, 50, 80, 90, 130};
+    for (int c = 0; c < GamesModel::Columns; ++c)
         table->setColumnWidth(c, widths[c]);
     table->horizontalHeader()->setStretchLastSection(true);
     auto* split = new QSplitter(Qt::Vertical);
@@ -153,14 +147,10 @@ void HistoryWindow::buildControls() {
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    const auto filterChanged = [this] {
-        if (!filling_)
-            showGames();
-    };
-    connect(playerBox, &QComboBox::currentIndexChanged, this, filterChanged);
-    connect(countBox, &QComboBox::currentIndexChanged, this, filterChanged);
+    connect(playerBox, &QComboBox::currentIndexChanged, this, &HistoryWindow::filterChanged);
+    connect(countBox, &QComboBox::currentIndexChanged, this, &HistoryWindow::filterChanged);
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { updateButtons(); });
+            &HistoryWindow::updateButtons);
     // A double click or Enter on a game opens its detail.
     connect(table, &QAbstractItemView::doubleClicked, this, &HistoryWindow::openDetail);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -168,15 +158,22 @@ void HistoryWindow::buildControls() {
         enter->setContext(Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, [this] { openDetail(table->currentIndex()); });
     }
-    cmdCsv.onClick = [this] {
-        exportCsv();
-    };
-    cmdSakujo.onClick = [this] {
-        deleteSelected();
-    };
-    cmdTojir.onClick = [this] {
-        close();
-    };
+    cmdCsv.onClick = std::bind_front(&HistoryWindow::exportCsv, this);
+    cmdSakujo.onClick = std::bind_front(&HistoryWindow::deleteSelected, this);
+    cmdTojir.onClick = std::bind_front(&HistoryWindow::close, this);
+}
+
+void HistoryWindow::filterChanged() {
+    if (!filling_)
+        showGames();
+}
+
+// A game written, or held back: the games and what the file's state now says.
+void HistoryWindow::gameRecorded() {
+    if (!isVisible())
+        return;
+    refresh();
+    showNotice();
 }
 
 void HistoryWindow::open() {
@@ -190,11 +187,7 @@ void HistoryWindow::open() {
         showGames();
         showNotice();
     }
-    if (windowState() & Qt::WindowMinimized)
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    ui::showInFront(*this);
 }
 
 // Esc closes the window, from whichever control leaves the key unused.
@@ -332,12 +325,3 @@ void HistoryWindow::openDetail(const QModelIndex& index) {
 }
 
 } // namespace history
-
-// The history window, created on first use (and with it the chart and the
-// store's connection) and kept until the program ends.
-void Frm1::showHistory() {
-    if (!history_)
-        history_ =
-            std::make_unique<history::HistoryWindow>(recorder(), [this] { return txt1.text(); });
-    history_->open();
-}

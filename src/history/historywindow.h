@@ -20,7 +20,7 @@ class QTableView;
 namespace history {
 
 class DetailWindow;
-class GamesTable;
+class GamesModel;
 class ProgressChart;
 class Recorder;
 
@@ -56,22 +56,26 @@ public:
     // Asks what CSV保存 saves; the message box unless set (tests answer it).
     std::function<ExportChoice()> chooseExport;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Each control's object name is its member's name: tests and
+    // accessibility tools find the controls by it.
     QComboBox* playerBox = nullptr; // すべて, then every name of the history
     QComboBox* countBox = nullptr;  // すべて, 10 .. 50
     QLabel* notice = nullptr;
     ProgressChart* chart = nullptr;
     QTableView* table = nullptr;
-    GamesTable* rows = nullptr;
+    GamesModel* rows = nullptr;
     QLabel* status = nullptr;
     ui::CommandButton cmdCsv;
     ui::CommandButton cmdSakujo;
     ui::CommandButton cmdTojir;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void buildControls();
+    void filterChanged();
+    void gameRecorded();
     Filter filter() const;
     void fillNames(const QVariant& wanted);
     void showGames();

@@ -3,7 +3,6 @@
 #include "history/progresschart.h"
 
 #include "design.h"
-#include "results/gametext.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -12,9 +11,6 @@
 #include <QPen>
 #include <QScatterSeries>
 #include <QValueAxis>
-
-#include <algorithm>
-#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,66 +25,8 @@ const QColor CountColours[ProgressChart::Counts] = {QColor(0, 0, 192), QColor(0,
 
 // Markers on every game only while they stay apart.
 constexpr int MaxMarkedGames = 100;
-// Few plots are this many pixels wide: a longer series is thinned to this many
-// runs of games, each drawn by its lowest and its highest point.
-constexpr int MaxRuns = 250;
-
-// `points` thinned to the lowest and the highest point of each of MaxRuns
-// runs of consecutive points, in their order; the line drawn looks the same
-// and ten thousand games draw as fast as two thousand.
-QList<QPointF> thinned(const QList<QPointF>& points) {
-    if (points.size() <= 2 * MaxRuns)
-        return points;
-    QList<QPointF> out;
-    out.reserve(2 * MaxRuns);
-    for (int run = 0; run < MaxRuns; ++run) {
-        const qsizetype from = points.size() * run / MaxRuns;
-        const qsizetype to = points.size() * (run + 1) / MaxRuns;
-        qsizetype low = from, high = from;
-        for (qsizetype i = from + 1; i < to; ++i) {
-            if (points[i].y() < points[low].y())
-                low = i;
-            if (points[i].y() > points[high].y())
-                high = i;
-        }
-        out.append(points[std::min(low, high)]);
-        if (low != high)
-            out.append(points[std::max(low, high)]);
-    }
-    return out;
-}
-
-int countSlot(int count) {
-    return std::clamp(count / 10 - 1, 0, ProgressChart::Counts - 1);
-}
-
-double niceCeiling(double v) {
-    if (v <= 0)
-        return 10;
-    const double step = std::pow(10.0, std::floor(std::log10(v)));
-    return std::ceil(v / step * 2) * step / 2;
-}
 
 } // namespace
-
-QList<QPointF> runningMedian(const QList<QPointF>& points) {
-    QList<QPointF> out;
-    out.reserve(points.size());
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        // The last five values, kept sorted as they go in.
-        std::array<double, 5> window{};
-        int n = 0;
-        for (qsizetype j = std::max<qsizetype>(0, i - 4); j <= i; ++j) {
-            int at = n++;
-            for (; at > 0 && window[at - 1] > points[j].y(); --at)
-                window[at] = window[at - 1];
-            window[at] = points[j].y();
-        }
-        const double median = n % 2 ? window[n / 2] : (window[n / 2 - 1] + window[n / 2]) / 2;
-        out.append(QPointF(points[i].x(), median));
-    }
-    return out;
-}
 
 // The view owns the chart given to its constructor; setChart() would leave
 // the view's default chart to the caller.
@@ -152,54 +90,31 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(new QChart, parent) {
 }
 
 void ProgressChart::setGames(const QList<Game>& games) {
-    std::array<QList<QPointF>, Counts> timePoints;
-    std::array<int, Counts> bestAt;
-    bestAt.fill(-1);
-    QList<QPointF> ratePoints;
-    ratePoints.reserve(games.size());
-    double slowest = 0;
-    for (qsizetype i = 0; i < games.size(); ++i) {
-        const Game& g = games[i];
-        const double x = static_cast<double>(i + 1);
-        const double seconds = static_cast<double>(g.elapsedMs) / 1000.0;
-        const int slot = countSlot(g.count);
-        QList<QPointF>& points = timePoints[slot];
-        if (bestAt[slot] < 0 || seconds < points[bestAt[slot]].y())
-            bestAt[slot] = static_cast<int>(points.size());
-        points.append(QPointF(x, seconds));
-        ratePoints.append(QPointF(x, results::correctRate(g.hits, g.clicks)));
-        slowest = std::max(slowest, seconds);
-    }
-
-    QList<QPointF> bestPoints;
+    const Trend trend = trendOf(games);
     bool medianNamed = false;
     for (int i = 0; i < Counts; ++i) {
-        const bool shown = !timePoints[i].isEmpty();
+        const bool shown = !trend.times[i].isEmpty();
         times[i]->setPointsVisible(games.size() <= MaxMarkedGames);
-        times[i]->replace(thinned(timePoints[i]));
-        medians[i]->replace(thinned(runningMedian(timePoints[i])));
+        times[i]->replace(trend.times[i]);
+        medians[i]->replace(trend.medians[i]);
         times[i]->setVisible(shown);
         medians[i]->setVisible(shown);
         // One legend entry stands for the medians of every count.
         for (QLegendMarker* marker : chart()->legend()->markers(medians[i]))
             marker->setVisible(shown && !medianNamed);
         medianNamed = medianNamed || shown;
-        if (bestAt[i] >= 0)
-            bestPoints.append(timePoints[i][bestAt[i]]);
     }
     // Smooth lines only while they are few: the raster engine draws thousands
     // of antialiased segments many times slower.
     setRenderHint(QPainter::Antialiasing, games.size() <= 2 * MaxRuns);
-    best->replace(bestPoints);
-    best->setVisible(!bestPoints.isEmpty());
-    rate->replace(thinned(ratePoints));
-    rate->setVisible(!ratePoints.isEmpty());
+    best->replace(trend.best);
+    best->setVisible(!trend.best.isEmpty());
+    rate->replace(trend.rate);
+    rate->setVisible(!trend.rate.isEmpty());
 
-    // Whole-numbered ticks, about ten of them.
-    const double last = std::max<double>(static_cast<double>(games.size()), 5);
-    axisX_->setRange(0, last);
-    axisX_->setTickInterval(std::max(1.0, std::ceil(niceCeiling(last / 10))));
-    axisTime_->setRange(0, std::max(slowest * 1.05, 1.0));
+    axisX_->setRange(0, trend.lastX);
+    axisX_->setTickInterval(trend.xTick);
+    axisTime_->setRange(0, trend.timeTop);
     axisTime_->applyNiceNumbers(); // round ticks: 0, 20, 40 ... rather than 0, 23.8, 47.5 ...
 }
 

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "history/game.h"
+#include "history/trend.h"
 
 #include <QChartView>
 #include <QList>
-#include <QPointF>
 
 #include <array>
 
@@ -16,16 +16,12 @@ class QValueAxis;
 
 namespace history {
 
-// Each value of `points` replaced by the median of its y and the y of up to
-// four points before it (the mean of the two middle ones for an even number),
-// so that a trend shows through the noise of single games.
-QList<QPointF> runningMedian(const QList<QPointF>& points);
-
 // The history window's chart of one filter's games in the order they were
 // played (x = 1, 2, ...): the time of each game in seconds, one series per
 // count, with its running median dashed in the same colour; the best time of
 // each count marked; the rate of correct clicks on a second axis (0-100 %).
-// Every series is filled in one go, so that ten thousand games redraw at once.
+// It draws what trendOf() makes of the games; every series is filled in one
+// go, so that ten thousand games redraw at once.
 class ProgressChart final : public QChartView {
 public:
     explicit ProgressChart(QWidget* parent = nullptr);
@@ -33,7 +29,8 @@ public:
     // `games` in the order they were played.
     void setGames(const QList<Game>& games);
 
-    static constexpr int Counts = 5; // 10, 20, 30, 40, 50 numbers
+    static constexpr int Counts = Trend::Counts;
+    // What is drawn, series by series.
     std::array<QLineSeries*, Counts> times{};
     std::array<QLineSeries*, Counts> medians{};
     QScatterSeries* best = nullptr;

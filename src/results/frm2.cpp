@@ -7,6 +7,8 @@
 #include "ui/designtable.h"
 #include "ui/fonts.h"
 
+#include <functional>
+
 using namespace Qt::Literals::StringLiterals;
 using ui::CrLf;
 
@@ -77,28 +79,16 @@ void Frm2::buildControls() {
 }
 
 void Frm2::connectHandlers() {
-    form_->onResize = [this] {
-        Form_Resize();
-    };
+    form_->onResize = std::bind_front(&Frm2::Form_Resize, this);
     form_->onClose = [this] {
         if (onClosed)
             onClosed();
     };
-    cmdTxet.onClick = [this] {
-        cmdTxet_Click();
-    };
-    cmdCopy.onClick = [this] {
-        cmdCopy_Click();
-    };
-    cmdCler.onClick = [this] {
-        cmdCler_Click();
-    };
-    cmdTojir.onClick = [this] {
-        cmdTojir_Click();
-    };
-    cmdKiroku.onClick = [this] {
-        cmdKiroku_Click();
-    };
+    cmdTxet.onClick = std::bind_front(&Frm2::cmdTxet_Click, this);
+    cmdCopy.onClick = std::bind_front(&Frm2::cmdCopy_Click, this);
+    cmdCler.onClick = std::bind_front(&Frm2::cmdCler_Click, this);
+    cmdTojir.onClick = std::bind_front(&Frm2::cmdTojir_Click, this);
+    cmdKiroku.onClick = std::bind_front(&Frm2::cmdKiroku_Click, this);
 }
 
 void Frm2::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "results/gametext.h"
 
+#include "engine/rules.h"
 #include "ui/values.h"
 
 #include <algorithm>
@@ -41,6 +42,31 @@ int correctRate(int hits, int clicks) {
     const std::int64_t h = hits;
     const std::int64_t k = clicks;
     return static_cast<int>((200 * h + k) / (2 * k));
+}
+
+QString radiusWord(int radius) {
+    switch (radius) {
+    case engine::NarrowRadius:
+        return QStringLiteral("狭");
+    case engine::MiddleRadius:
+        return QStringLiteral("中");
+    case engine::WideRadius:
+        return QStringLiteral("広");
+    default:
+        return QString::number(radius);
+    }
+}
+
+QString rangeText(int first, int count) {
+    return QString::number(first) + QStringLiteral("–") + QString::number(first + count - 1);
+}
+
+QString finishedText(const QDateTime& finished) {
+    return finished.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString gameTimeText(std::int64_t elapsedMs) {
+    return summaryTimeText(elapsedSeconds(0, elapsedMs));
 }
 
 QString summaryCaption(const GameFigures& g) {

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +26,21 @@ QString summaryTimeText(int seconds);
 // to nearest with halves upward (23 of 40 gives 58). 0 when there were no
 // clicks.
 int correctRate(int hits, int clicks);
+
+// The texts of a kept game, one for each figure, shown in the history table
+// and written to its CSV export alike.
+
+// The word of a hit radius: 狭, 中 or 広; any other radius as its twips.
+QString radiusWord(int radius);
+// The numbers of a game's range, first and last joined by an en dash
+// ("20–69" for 50 numbers from 20).
+QString rangeText(int first, int count);
+// When a game finished, to the second in its own local time
+// ("2026-12-07 18:03:12").
+QString finishedText(const QDateTime& finished);
+// The time of a game as its results line says it (summaryTimeText of the
+// whole seconds of `elapsedMs`).
+QString gameTimeText(std::int64_t elapsedMs);
 
 // The figures of one finished game.
 struct GameFigures {

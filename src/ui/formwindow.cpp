@@ -324,4 +324,12 @@ void releaseLater(std::shared_ptr<void> window) {
     (new ClosedWindow(std::move(window)))->deleteLater();
 }
 
+void showInFront(QWidget& window) {
+    if (window.windowState() & Qt::WindowMinimized)
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace ui

@@ -109,4 +109,8 @@ void setDefaultButton(QWidget& window, QPushButton* button);
 // from one of its own handlers is never destroyed inside that handler.
 void releaseLater(std::shared_ptr<void> window);
 
+// Shows a top-level `window` the player asked for, restored if it was
+// minimised, in front of the others and active.
+void showInFront(QWidget& window);
+
 } // namespace ui

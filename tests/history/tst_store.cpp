@@ -515,6 +515,27 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({u"games.csv*"_s}, QDir::Files),
                  QStringList{u"games.csv"_s});
     }
+
+    // A spreadsheet shows a name that looks like a formula; it never runs it.
+    void aNameIsNeverAFormula_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("aFormulaIsShownAsText") << u"=1+2"_s << QByteArray(",'=1+2,");
+        QTest::newRow("aPlusSignIsShownAsText") << u"+1"_s << QByteArray(",'+1,");
+        QTest::newRow("aMinusSignIsShownAsText") << u"-1"_s << QByteArray(",'-1,");
+        QTest::newRow("anAtSignIsShownAsText") << u"@SUM(A1)"_s << QByteArray(",'@SUM(A1),");
+        QTest::newRow("aTabFirstIsShownAsText") << u"\t=1"_s << QByteArray(",'\t=1,");
+        QTest::newRow("aCarriageReturnFirstIsShownAndQuoted")
+            << u"\r=1"_s << QByteArray(",\"'\r=1\",");
+        QTest::newRow("aFormulaWithACommaIsShownAndQuoted")
+            << u"=1,2"_s << QByteArray(",\"'=1,2\",");
+        QTest::newRow("signsInsideANameAreLeftAlone") << u"a=-+@"_s << QByteArray(",a=-+@,");
+    }
+    void aNameIsNeverAFormula() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, field);
+        QVERIFY(history::toCsv({game(name, 10, 1000, 10)}).contains(field));
+    }
 };
 
 QTEST_GUILESS_MAIN(StoreTest)

@@ -9,11 +9,11 @@
 
 namespace history {
 
-// The history window's table: the games of one filter, newest first, one
+// The model of the history window's table: the games of one filter, newest first, one
 // column per figure (date and time, name, range, count, radius, time, rate).
 // The texts are made when a cell is shown, so that ten thousand games cost
 // only their list.
-class GamesTable final : public QAbstractTableModel {
+class GamesModel final : public QAbstractTableModel {
 public:
     enum Column { Finished, Name, Range, Count, Radius, Time, Rate, Columns };
 

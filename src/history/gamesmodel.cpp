@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/gamestable.h"
+#include "history/gamesmodel.h"
 
 #include "results/gametext.h"
 
@@ -8,21 +8,21 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace history {
 
-void GamesTable::setGames(QList<Game> games) {
+void GamesModel::setGames(QList<Game> games) {
     beginResetModel();
     games_ = std::move(games);
     endResetModel();
 }
 
-int GamesTable::rowCount(const QModelIndex& parent) const {
+int GamesModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(games_.size());
 }
 
-int GamesTable::columnCount(const QModelIndex& parent) const {
+int GamesModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Columns;
 }
 
-QVariant GamesTable::data(const QModelIndex& index, int role) const {
+QVariant GamesModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole)
@@ -32,7 +32,7 @@ QVariant GamesTable::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QVariant GamesTable::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant GamesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QString titles[Columns] = {u"日時"_s,     u"名前"_s,     u"範囲"_s,  u"個数"_s,
@@ -40,30 +40,20 @@ QVariant GamesTable::headerData(int section, Qt::Orientation orientation, int ro
     return section >= 0 && section < Columns ? titles[section] : QVariant();
 }
 
-QString GamesTable::text(const Game& game, int column) {
+QString GamesModel::text(const Game& game, int column) {
     switch (column) {
     case Finished:
-        return game.finished.toString(u"yyyy-MM-dd HH:mm:ss"_s);
+        return results::finishedText(game.finished);
     case Name:
         return game.name;
     case Range:
-        return QString::number(game.firstNumber) + u"–"_s +
-               QString::number(game.firstNumber + game.count - 1);
+        return results::rangeText(game.firstNumber, game.count);
     case Count:
         return QString::number(game.count);
     case Radius:
-        switch (game.radius) {
-        case 350:
-            return u"狭"_s;
-        case 500:
-            return u"中"_s;
-        case 700:
-            return u"広"_s;
-        default:
-            return QString::number(game.radius);
-        }
+        return results::radiusWord(game.radius);
     case Time:
-        return results::summaryTimeText(results::elapsedSeconds(0, game.elapsedMs));
+        return results::gameTimeText(game.elapsedMs);
     case Rate:
         return QString::number(results::correctRate(game.hits, game.clicks)) + u" % ("_s +
                QString::number(game.hits) + u'/' + QString::number(game.clicks) + u')';
