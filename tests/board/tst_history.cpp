@@ -2,8 +2,8 @@
 
 // What the board hands to the history: one row per finished game with the
 // figures of its results line and every click after the start click,
-// nothing for an abandoned game, and a game
-// that plays exactly as before when its history cannot be kept.
+// nothing for an abandoned game, and a game that plays exactly as before
+// when its history cannot be kept.
 
 #include "history/recorder.h"
 #include "history/store.h"
