@@ -91,12 +91,13 @@ private slots:
         QTest::mouseClick(t->cmdStp.button(), Qt::LeftButton); // abandoned
         t.clickStart();
         QVERIFY(t->clickLog.isEmpty());
+        QTest::mouseClick(t->opt6[1].radio(), Qt::LeftButton); // middle: 500 twips
         const std::int64_t startMs = t.fakes.clock.ms;
         QList<engine::ClickRecord> expected;
-        const auto step = [&](int aimedAt, Outcome outcome, int touched = -1) {
+        const auto step = [&](int aimedAt, Outcome outcome, int touched = -1, int dx = 0) {
             const int due = t->s1 + t->c;
             const QPointF p =
-                aimedAt < 0 ? t.missPoint() : QPointF(t->posX[aimedAt], t->posY[aimedAt]);
+                aimedAt < 0 ? t.missPoint() : QPointF(t->posX[aimedAt] + dx, t->posY[aimedAt]);
             QList<QPoint> board;
             for (int n = t->s1; n <= t->s1 + t->s2; ++n)
                 board << QPoint(t->posX[n], t->posY[n]);
@@ -120,7 +121,7 @@ private slots:
         };
         const int s1 = t->s1;
         step(s1 + 1, Outcome::Early, s1 + 1);
-        step(s1, Outcome::Hit);
+        step(s1, Outcome::Hit, -1, 400);
         step(s1, Outcome::Again, s1);
         step(-1, Outcome::Empty);
         for (int n = s1 + 1; n < s1 + t->s2; ++n)
