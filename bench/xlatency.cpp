@@ -17,11 +17,11 @@
 // probe (and the server) with one report per rectangle.
 // Prints one line: "<median ms> <p90 ms> <clicks timed>".
 //
-// junban_xlatency <window> final [games] [50]: the final hit beside an
-// ordinary hit. It plays whole games of the numbers 0 .. 9 (or 0 .. 49),
-// finding the numbers on the window's pixels (pure ink of the board's colour)
-// and learning each digit's look from the hits of 0 .. 9 in the first game; a
-// hit is known by the next-number label it changes.
+// junban_xlatency <window> final [games]: the final hit beside an ordinary
+// hit. It plays whole games of the numbers 0 .. 9, finding
+// the numbers on the window's pixels (pure ink of the board's colour) and
+// learning each number's look from the hits of the first game; a hit is
+// known by the next-number label it changes.
 // Prints "<ordinary hit median ms> <final hit median ms> <games timed>".
 
 #include <X11/Xatom.h>
@@ -266,72 +266,31 @@ double medianOf(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-// A number's ink split into its digits at the widest run of columns without
-// ink; one digit where there is none.
-std::vector<Number> digitsOf(const Number& n) {
-    if (n.ink.empty())
-        return {n};
-    int l = n.ink[0].first, r = l;
-    for (const auto& p : n.ink)
-        l = std::min(l, p.first), r = std::max(r, p.first);
-    std::vector<bool> inked(std::size_t(r - l + 1));
-    for (const auto& p : n.ink)
-        inked[std::size_t(p.first - l)] = true;
-    int split = 0, widest = 0;
-    for (int x = 0, run = 0; x <= r - l; ++x) {
-        run = inked[std::size_t(x)] ? 0 : run + 1;
-        if (run > widest)
-            widest = run, split = x + l;
-    }
-    if (widest == 0)
-        return {n};
-    std::vector<Number> d(2, Number{n.x, n.y, n.width, {}});
-    for (const auto& p : n.ink)
-        d[p.first > split].ink.push_back(p);
-    return d;
-}
-
-// Whole games of the numbers 0 .. count - 1 (10 or 50). The look of each
-// digit is learnt from the hits of 0 .. 9 in the first game; a number of two
-// digits is known by the looks of both.
-int finalHits(int games, int count, int labelLeft, int labelRight) {
+int finalHits(int games, int labelLeft, int labelRight) {
     XWindowAttributes a;
     XGetWindowAttributes(dpy, board, &a);
-    std::array<std::optional<Number>, 10> looks; // by digit
+    std::array<std::optional<Number>, 10> looks; // by position in the range
     std::vector<double> ordinary, final;
     std::mt19937 random(7);
     int tries = 0;
     int lost = 0;                               // games where the probe lost count of the hits
-    int misses = 0;                             // clicks that did not hit the number due
-    for (int game = 0; game <= games; ++game) { // game 0 learns the digits, untimed
+    for (int game = 0; game <= games; ++game) { // game 0 learns the numbers, untimed
         click(a.width / 2, a.height - 12);      // the start click
         std::vector<double> hits;
         for (int due = 0;;) {
             const Shot before = shoot();
             const std::vector<Number> found = numbers(before);
-            if (found.size() < 5 || ++tries > 100 * (games + 1) * count) {
+            if (found.size() < 5 || ++tries > 100 * (games + 1) * 10) {
                 std::fprintf(stderr, "could not play the games: %zu numbers found\n", found.size());
                 return 1;
             }
-            // The number that looks most like the one due, else one of a
-            // single digit that looks least like any digit already known.
+            // The number that looks most like the one due, else one that
+            // looks least like any number already known.
             std::vector<double> score(found.size());
             for (std::size_t i = 0; i < found.size(); ++i) {
-                const std::vector<Number> digits = digitsOf(found[i]);
-                if (count > 10 && found[i].width > 50) {
-                    score[i] = -1; // two numbers close together: neither is known
-                } else if (due >= 10) {
-                    const auto& tens = looks[std::size_t(due / 10)];
-                    const auto& units = looks[std::size_t(due % 10)];
-                    score[i] =
-                        digits.size() == 2 && tens && units
-                            ? std::min(likeness(digits[0], *tens), likeness(digits[1], *units))
-                            : std::uniform_real_distribution<>(0, 0.05)(random);
-                } else if (looks[std::size_t(due)]) {
-                    score[i] = digits.size() == 1 || count == 10
-                                   ? likeness(found[i], *looks[std::size_t(due)])
-                                   : 0;
-                } else if (count == 10 || digits.size() == 1) {
+                if (looks[due]) {
+                    score[i] = likeness(found[i], *looks[due]);
+                } else {
                     double known = 0;
                     for (const auto& l : looks)
                         if (l)
@@ -345,36 +304,32 @@ int finalHits(int games, int count, int labelLeft, int labelRight) {
             const Shot after = shoot();
             // The final hit clears the board but for the summary.
             if (numbers(after).size() < 5) {
-                if (due == count - 1 && game > 0) {
+                if (due == 9 && game > 0) {
                     ordinary.insert(ordinary.end(), hits.begin(), hits.end());
                     if (latency)
                         final.push_back(*latency);
                 }
-                lost += due != count - 1;
+                lost += due != 9;
                 break;
             }
             if (!labelChanged(before, after, labelLeft, labelRight)) {
-                // A miss: the numbers are placed anew, and the look of a
-                // digit that led to it is learnt again.
-                if (due < 10)
-                    looks[std::size_t(due)].reset();
-                ++misses;
+                // A miss: the numbers are placed anew, and a look that led
+                // to it is learnt again.
+                looks[due].reset();
                 continue;
             }
             // Learnt only from a number standing alone in its circle (two
             // close together look like one wide number).
-            if (due < 10 && !looks[std::size_t(due)] && found[pick].width >= 40 &&
-                found[pick].width <= 50)
-                looks[std::size_t(due)] = found[pick];
+            if (!looks[due] && found[pick].width >= 40 && found[pick].width <= 50)
+                looks[due] = found[pick];
             if (latency)
                 hits.push_back(*latency);
-            due = std::min(due + 1, count - 1);
+            due = std::min(due + 1, 9);
         }
     }
     if (lost)
         std::fprintf(stderr, "%d of %d games left out: the probe lost count of their hits\n", lost,
                      games + 1);
-    std::fprintf(stderr, "%d games of %d numbers: %d misses\n", games + 1, count, misses);
     std::printf("%.2f %.2f %zu\n", medianOf(ordinary), medianOf(final), final.size());
     return 0;
 }
@@ -385,8 +340,7 @@ int main(int argc, char** argv) {
     if (argc < 2 || !(dpy = XOpenDisplay(nullptr))) {
         std::fprintf(
             stderr,
-            "usage: junban_xlatency <window id> [final] [clicks or games] [10 or 50 numbers], "
-            "with DISPLAY set\n");
+            "usage: junban_xlatency <window id> [final] [clicks or games], with DISPLAY set\n");
         return 1;
     }
     board = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
@@ -415,11 +369,7 @@ int main(int argc, char** argv) {
         // twips into the bar.
         click(std::lround((barLeft + 3000 + 100) / TwipsPerPixel),
               std::lround((100 + 240 + 125) / TwipsPerPixel));
-        const int numberCount = argc > 4 && std::atoi(argv[4]) == 50 ? 50 : 10;
-        if (numberCount == 50) // the option button of 50 numbers, as below
-            click(std::lround((barLeft + 5850 + 1080 + 100) / TwipsPerPixel),
-                  std::lround((100 + 240 + 125) / TwipsPerPixel));
-        return finalHits(clicks, numberCount, std::lround((barLeft + 2060) / TwipsPerPixel),
+        return finalHits(clicks, std::lround((barLeft + 2060) / TwipsPerPixel),
                          std::lround((barLeft + 2945) / TwipsPerPixel));
     }
     // The option button of 50 numbers: 1080 twips into the count frame, which
