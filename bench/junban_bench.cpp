@@ -80,28 +80,31 @@ void benchMouseDown(const char* window, int widthPx, int heightPx, int count) {
 }
 
 // The hit that ends a game (the summary, the results line, the game handed
-// to the history) beside the hits before it, 10 numbers, minimum window, the
-// history in a temporary folder.
-void benchFinalHit() {
+// to the history with every click it kept) beside the hits before it,
+// minimum window, the history in a temporary folder. `misses` untimed misses
+// before the first hit lengthen the list of clicks the final hit hands over.
+void benchFinalHit(int count, int games, int misses) {
     QTemporaryDir data;
     testing::TestBoard t(true, data.filePath(QStringLiteral("junban/history.sqlite")));
-    prepare(t, 0, 0, 10);
+    prepare(t, 0, 0, count);
     std::vector<double> ordinary, final;
-    for (int game = 0; game < 301; ++game) {
+    for (int game = 0; game <= games; ++game) {
         t.clickStart();
-        for (int hit = 0; hit < 10; ++hit) {
+        for (int miss = 0; miss < misses; ++miss)
+            t.clickMiss();
+        for (int hit = 0; hit < count; ++hit) {
             const Clock::time_point start = Clock::now();
             t.clickDue();
             const Clock::duration took = Clock::now() - start;
             if (game > 0) // the first game starts the recorder's thread
-                (hit == 9 ? final : ordinary).push_back(ms(took));
+                (hit == count - 1 ? final : ordinary).push_back(ms(took));
         }
         QCoreApplication::processEvents();
     }
     t->recorder().flush();
-    std::printf("hit, 10 numbers, minimum window: ordinary median %.4f ms, final (recorded) median "
-                "%.4f ms\n",
-                median(ordinary), median(final));
+    std::printf("hit, %d numbers, %d misses, every click kept, minimum window: ordinary median "
+                "%.4f ms, final (recorded) median %.4f ms, final - ordinary %+.4f ms\n",
+                count, misses, median(ordinary), median(final), median(final) - median(ordinary));
 }
 
 // One full repaint of a board window of the given client size with 50
@@ -206,7 +209,8 @@ int main(int argc, char** argv) {
         benchMouseDown("minimum window", 0, 0, count);
         benchMouseDown("3840 x 2160-pixel window", 3840, 2160, count);
     }
-    benchFinalHit();
+    benchFinalHit(10, 300, 0);
+    benchFinalHit(50, 200, 10);
     benchRepaint(1920, 1080);
     benchRepaint(3840, 2160);
     benchClickRepaint(1920, 1080);

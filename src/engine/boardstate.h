@@ -2,7 +2,10 @@
 
 #pragma once
 
+#include "engine/clicks.h"
 #include "ui/values.h"
+
+#include <QList>
 
 #include <QString>
 
@@ -44,6 +47,11 @@ struct BoardState {
     // keep the positions of earlier games.
     std::array<int, PositionCount> posX{};
     std::array<int, PositionCount> posY{};
+    // Every click of the running game after its start click, in order, with
+    // the board as it stood; kept in memory only. The final hit hands it to
+    // the history with the game, and ResetGame drops it, so an abandoned game
+    // leaves nothing.
+    QList<engine::ClickRecord> clickLog;
 
     int gameNo = 0;        // games finished in this run
     bool swthTugi = false; // toggle of the next-number label colour

@@ -3,12 +3,42 @@
 #include "frm1.h"
 
 #include "design.h"
+#include "engine/clicks.h"
 #include "engine/rules.h"
+
+#include <cmath>
 
 using design::Red;
 using design::White;
 
 namespace {
+
+// Keeps a click after the start click, judged at the radius in force, with
+// the board as it stood when it was made (before the numbers move again):
+// a copy of at most 50 centres, into a list reserved at the start click.
+const engine::ClickRecord& keepClick(Frm1& f, double X, double Y) {
+    engine::ClickRecord r;
+    r.seq = int(f.clickLog.size()) + 1;
+    r.tMs = f.services().clock->monotonicMs() - f.startMs;
+    r.x = f.ClikX;
+    r.y = f.ClikY;
+    r.due = f.s1 + f.c;
+    r.dueX = f.posX[r.due];
+    r.dueY = f.posY[r.due];
+    r.distance = ui::toInteger(std::hypot(r.dueX - X, r.dueY - Y));
+    const int last = f.s1 + f.s2;
+    const engine::ClickClass judged =
+        engine::classifyClick(f.posX, f.posY, f.s1, last, r.due, X, Y, f.atari);
+    r.outcome = judged.outcome;
+    r.touched = judged.touched;
+    r.boardWidth = ui::toInteger(f.form().clientWidth());
+    r.boardHeight = ui::toInteger(f.form().clientHeight());
+    r.positions.reserve(last - f.s1 + 1);
+    for (int i = f.s1; i <= last; ++i)
+        r.positions.append(QPoint(f.posX[i], f.posY[i]));
+    f.clickLog.append(std::move(r));
+    return f.clickLog.last();
+}
 
 // A hit of number n: the circle, the label colour, the hit mark and the beep;
 // then either the end of the game (timer stopped, no game running) or the
@@ -60,11 +90,15 @@ void Frm1::Form_MouseDown(int, int, double X, double Y) {
         swthT = true;
         tn = services_.clock->timeOfDay();
         startMs = services_.clock->monotonicMs();
+        // Room for every hit and three misses each: no allocation of the list
+        // on the clicks of an ordinary game.
+        clickLog.reserve(4 * (s2 + 1));
     }
-    // The radius as selected now, tested against the number due.
+    // The radius as selected now, tested against the number due; every
+    // click after the start click is kept, judged as the game judges it.
     atari = engine::hitRadius(opt6[2].value(), opt6[1].value());
     const int n = s1 + c;
-    const bool hit = !startClick && engine::isHit(posX[n], posY[n], X, Y, atari);
+    const bool hit = !startClick && keepClick(*this, X, Y).outcome == engine::ClickOutcome::Hit;
     // The marks; the final hit shows the summary instead of new places.
     bool ended = false;
     if (hit)

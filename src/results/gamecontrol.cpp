@@ -21,6 +21,7 @@ void Frm1::ResetGame() {
     swthT = false;
     c = 0;
     k = 0;
+    clickLog.clear();
     atari = engine::NarrowRadius;
 }
 

@@ -10,7 +10,8 @@
 // At the final hit, on a cleared board with the timer stopped: the summary in
 // lbl4 and one numbered line appended to Itiran. At this point c = s2, so
 // c + 1 numbers were hit, and k counts the clicks aimed at numbers. The game
-// goes to the history with the line; the recorder returns at once.
+// goes to the history with the line and every click after the start click;
+// the recorder returns at once.
 void Frm1::ShowGameResult() {
     lbl1[0].setCaption(QString());
     lbl1[1].setCaption(QStringLiteral("OK!"));
@@ -19,6 +20,10 @@ void Frm1::ShowGameResult() {
     g.hits = c + 1;
     g.clicks = k;
     const std::int64_t nowMs = services_.clock->monotonicMs();
+    // The final hit is timed by the summary's own reading, so that its time
+    // is the game's elapsed time to the millisecond.
+    if (!clickLog.isEmpty())
+        clickLog.last().tMs = nowMs - startMs;
     g.seconds = results::elapsedSeconds(startMs, nowMs);
     lbl4.setCaption(results::summaryCaption(g));
     lbl4.setVisible(true);
@@ -37,5 +42,6 @@ void Frm1::ShowGameResult() {
     game.hits = g.hits;
     game.clicks = g.clicks;
     game.line = line;
+    game.clickLog = std::move(clickLog);
     recorder().record(game);
 }

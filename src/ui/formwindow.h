@@ -44,6 +44,10 @@ public:
     void setOuterWidth(double width);
     void setOuterHeight(double height);
 
+    // The client area's size in twips: the board as the player sees it.
+    double clientWidth() const { return pixelsToTwips(width()); }
+    double clientHeight() const { return pixelsToTwips(height()); }
+
     // 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
     void setWindowStateCode(int state);

@@ -6,7 +6,8 @@ results list from the results window, read it back from the clipboard, end
 the program with 終り and expect status 0. Then the history file of a scratch
 data folder: one row agreeing with that line; a game killed (SIGKILL) right
 after its final hit is still there; two copies running at once keep every game
-of both. Exit 77 where a tool is missing."""
+of both; the first game's clicks, one row each where the driver clicked.
+Exit 77 where a tool is missing."""
 import os, re, shutil, sqlite3, subprocess, sys, tempfile, time
 
 if not all(shutil.which(t) for t in ("Xvfb", "openbox", "xdotool", "xwininfo", "xclip", "import")):
@@ -73,15 +74,23 @@ def numbers(raw, top):
     return [((b[2] + b[4]) / 2, (b[3] + b[5]) / 2) for b in boxes]
 
 
-def play(left, top, width, height):
-    """A whole game: the start click, then the numbers found on the screen. Returns the clicks."""
+def play(left, top, width, height, empty_at=None):
+    """A whole game: the start click, then the numbers found on the screen, each
+    one in turn whether due or not; with `empty_at`, that click goes where no
+    number is. Returns the clicks made and the points of those after the start."""
     click(left + width / 2, top + height - 60)  # the start click
+    points = []
     for clicks in range(1, 400):
         before = shot()
         found = numbers(before, top + 60)
         if not found:
-            return clicks
+            return clicks, points
         x, y = found[clicks % len(found)]
+        if clicks == empty_at:  # the spot of the board farthest from every number
+            x, y = max(((x, y) for x in range(left + 30, left + width - 30, 10)
+                        for y in range(top + 80, top + height - 30, 10)),
+                       key=lambda p: min(abs(p[0] - f[0]) + abs(p[1] - f[1]) for f in found))
+        points.append((round(x), round(y)))
         click(x, y)
         wait_for(lambda: shot() != before, "the board to change", 5)
     sys.exit("the game did not end")
@@ -109,7 +118,7 @@ try:
     assert width >= SCREEN[0] - 10, "the board window is not maximised: %dx%d" % (width, height)
     tw = 1 / 15  # pixels per twip at 96 DPI
     bar_left = left + ((width * 15) / 2 - 11568 / 2 - 50) * tw
-    clicks = play(left, top, width, height)
+    clicks, points = play(left, top, width, height, empty_at=3)
     click(bar_left + (10200 + 275) * tw, top + (180 + 175) * tw)  # 成績
     r_left, r_top, _, _ = window("成績・結果")
     click(r_left + (1080 + 1080 + 425) * tw, r_top + (120 + 150 + 186) * tw)  # コピー
@@ -148,6 +157,17 @@ try:
     assert all(r[1] == r[2] == 10 for r in kept), kept
     assert not [f for f in os.listdir(os.path.dirname(history)) if "broken" in f]
     print(len(kept), "games kept")
+
+    # The first game's clicks, one row each after the start click, where the
+    # driver clicked: screen pixels from the board's corner, 15 twips each.
+    with sqlite3.connect(history) as db:
+        logged = db.execute("SELECT seq, x, y, outcome FROM clicks WHERE game_id ="
+                            " (SELECT MIN(id) FROM games) ORDER BY seq").fetchall()
+    assert [r[0] for r in logged] == list(range(1, k + 1)), logged
+    assert [r[3] for r in logged].count("hit") == 10, logged
+    assert all(abs(x - (px - left) * 15) <= 30 and abs(y - (py - top) * 15) <= 30
+               for (_, x, y, _), (px, py) in zip(logged, points)), (logged, points)
+    print(len(logged), "clicks kept of the first game")
 finally:
     for p in reversed(procs):
         p.kill()

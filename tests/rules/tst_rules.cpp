@@ -3,6 +3,7 @@
 // The pure rules, without a window system: one named row per boundary that matters.
 
 #include "design.h"
+#include "engine/clicks.h"
 #include "engine/placement.h"
 #include "engine/rules.h"
 #include "results/gametext.h"
@@ -14,6 +15,7 @@
 
 #include <array>
 #include <deque>
+#include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -62,6 +64,50 @@ private slots:
         const int radius = engine::hitRadius(wide, middle);
         QCOMPARE(engine::isHit(3000, 2000, 3000 + dx, 2000 - dy, radius), hit);
         QCOMPARE(engine::isHit(2000, 3000, 2000 - dy, 3000 + dx, radius), hit);
+    }
+
+    // Numbers 10 .. 15 with 12 due: 10 and 11 found, 13 .. 15 to come.
+    void aMissIsJudgedByTheNearestNumberWithinTheRadius_data() {
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<QPointF>("click");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("touched");
+        const auto row = [](const char* name, int radius, QPointF click, const char* outcome,
+                            int touched = -1) {
+            QTest::newRow(name) << radius << click << QString::fromLatin1(outcome) << touched;
+        };
+        row("narrow, exactly at the radius of the due number, is empty", 350, {5000, 1350},
+            "empty");
+        row("narrow, a little closer, is a hit", 350, {5000, 1349.9}, "hit");
+        row("middle, exactly at the radius, is empty", 500, {5000, 500}, "empty");
+        row("middle, a little closer, is a hit", 500, {5000, 500.1}, "hit");
+        row("wide, exactly at the radius, is empty", 700, {5000, 1700}, "empty");
+        row("wide, a little closer, is a hit", 700, {5000, 1699.9}, "hit");
+        row("exactly at the radius of a found number is empty", 500, {1500, 1000}, "empty");
+        row("a little closer to a found number is again", 500, {1499.9, 1000}, "again", 10);
+        row("exactly at the radius of a number to come is empty", 700, {8000, 300}, "empty");
+        row("a little closer to a number to come is early", 700, {8000, 300.1}, "early", 14);
+        row("the due number wins over a nearer one", 700, {5400, 1000}, "hit");
+        row("out of the due number's radius the nearer one counts", 350, {5400, 1000}, "early", 15);
+        row("of two at the same distance the lower one counts", 350, {3300, 3000}, "again", 11);
+        row("the nearer of two counts though it is higher", 500, {3400, 3000}, "early", 13);
+        row("the nearer of two counts though it is lower", 500, {3200, 3000}, "again", 11);
+    }
+    void aMissIsJudgedByTheNearestNumberWithinTheRadius() {
+        QFETCH(int, radius);
+        QFETCH(QPointF, click);
+        std::array<int, 16> x{}, y{};
+        for (auto [n, cx, cy] : {std::tuple{10, 1000, 1000},
+                                 {11, 3000, 3000},
+                                 {12, 5000, 1000},
+                                 {13, 3600, 3000},
+                                 {14, 8000, 1000},
+                                 {15, 5600, 1000}})
+            std::tie(x[n], y[n]) = std::pair(cx, cy);
+        const engine::ClickClass c =
+            engine::classifyClick(x, y, 10, 15, 12, click.x(), click.y(), radius);
+        QTEST(engine::outcomeName(c.outcome), "outcome");
+        QTEST(c.touched, "touched");
     }
 
     void theAlertColourIsWhiteOnReddishBackgroundsOnly_data() {

@@ -28,7 +28,9 @@ struct TestBoard {
     void clickNumber(int n) { click(frm->posX[n], frm->posY[n]); }
     void clickDue() { clickNumber(frm->s1 + frm->c); }
     // Clicks the board far from every number of the last pass: a sure miss.
-    void clickMiss();
+    void clickMiss() { click(missPoint()); }
+    QPointF missPoint() const;
+    void click(QPointF twips) { click(twips.x(), twips.y()); }
     // The start click, low on the board, away from where tests put numbers.
     void clickStart() { click(1200, 5000); }
     // A whole game: the start click, `misses` misses before the first hit,
