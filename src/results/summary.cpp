@@ -43,5 +43,5 @@ void Frm1::ShowGameResult() {
     game.clicks = g.clicks;
     game.line = line;
     game.clickLog = std::move(clickLog);
-    recorder().record(game);
+    recorder().record(std::move(game));
 }

@@ -129,9 +129,10 @@ private slots:
         QCOMPARE(game.hits, t->s2 + 1);
         const std::optional<history::GameDetail> detail = store.detail(game.id);
         QVERIFY(detail);
-        // What the store read back, once it keeps clicks: the final hit too.
-        if (detail->kept != history::GameDetail::Clicks::None)
-            QCOMPARE(texts(detail->game.clickLog), expected);
+        // What the store read back: the final hit too, at the game's elapsed time.
+        QCOMPARE(detail->kept, history::GameDetail::Clicks::Whole);
+        QCOMPARE(texts(detail->game.clickLog), expected);
+        QCOMPARE(detail->game.clickLog.last().tMs, game.elapsedMs);
     }
 
     void aHistoryThatCannotBeKeptLeavesTheGameAsItWas() {
