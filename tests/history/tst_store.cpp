@@ -8,6 +8,7 @@
 #include "history/csv.h"
 #include "history/recorder.h"
 #include "history/store.h"
+#include "support/files.h"
 
 #include <QLockFile>
 #include <QSignalSpy>
@@ -30,6 +31,9 @@ using engine::ClickOutcome;
 using engine::ClickRecord;
 using history::Game;
 using history::Store;
+using testing::readAll;
+using testing::readCsv;
+using testing::writeAll;
 
 namespace {
 
@@ -101,42 +105,6 @@ QStringList names(const QList<Game>& games) {
     for (const Game& g : games)
         out.append(g.name + u'/' + QString::number(g.count));
     return out;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// RFC 4180 read by hand; outside quotes CR LF, or a lone CR or LF as a
-// spreadsheet reads it, ends a record.
-QList<QStringList> readCsv(const QString& text) {
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted && text.mid(i, 2) == u"\"\""_s)
-            field += text[++i];
-        else if (c == u'"')
-            quoted = !quoted;
-        else if (quoted || (c != u',' && c != u'\r' && c != u'\n'))
-            field += c;
-        else
-            record.append(std::exchange(field, {}));
-        if (!quoted && (c == u'\r' || c == u'\n')) {
-            i += text.mid(i, 2) == u"\r\n"_s;
-            records.append(std::exchange(record, {}));
-        }
-    }
-    return records;
 }
 
 } // namespace

@@ -76,13 +76,8 @@ private slots:
                             int touched = -1) {
             QTest::newRow(name) << radius << click << QString::fromLatin1(outcome) << touched;
         };
-        row("narrow, exactly at the radius of the due number, is empty", 350, {5000, 1350},
-            "empty");
-        row("narrow, a little closer, is a hit", 350, {5000, 1349.9}, "hit");
-        row("middle, exactly at the radius, is empty", 500, {5000, 500}, "empty");
-        row("middle, a little closer, is a hit", 500, {5000, 500.1}, "hit");
-        row("wide, exactly at the radius, is empty", 700, {5000, 1700}, "empty");
-        row("wide, a little closer, is a hit", 700, {5000, 1699.9}, "hit");
+        row("exactly at the radius of the due number is empty", 500, {5000, 500}, "empty");
+        row("a little closer is a hit", 500, {5000, 500.1}, "hit");
         row("exactly at the radius of a found number is empty", 500, {1500, 1000}, "empty");
         row("a little closer to a found number is again", 500, {1499.9, 1000}, "again", 10);
         row("exactly at the radius of a number to come is empty", 700, {8000, 300}, "empty");
