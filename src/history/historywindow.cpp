@@ -253,18 +253,24 @@ void HistoryWindow::updateButtons() {
                          table->selectionModel()->hasSelection());
 }
 
+// Where to save a CSV file, `fileName` in the documents folder offered;
+// empty for cancel.
+QString HistoryWindow::askPath(const QString& fileName) {
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(fileName);
+    return chooseFile ? chooseFile(suggested)
+                      : QFileDialog::getSaveFileName(this, u"CSV保存"_s, suggested,
+                                                     u"CSV ファイル (*.csv)"_s);
+}
+
 void HistoryWindow::exportCsv() {
     const ExportChoice choice = chooseExport ? chooseExport() : askExportChoice(this);
     if (choice == ExportChoice::Clicks)
         return exportClicks();
     if (choice != ExportChoice::Games)
         return;
-    const QString suggested =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(u"junban-history.csv"_s);
-    const QString path = chooseFile ? chooseFile(suggested)
-                                    : QFileDialog::getSaveFileName(this, u"CSV保存"_s, suggested,
-                                                                   u"CSV ファイル (*.csv)"_s);
+    const QString path = askPath(u"junban-history.csv"_s);
     if (path.isEmpty())
         return;
     // The rows as the table shows them, newest first.
@@ -282,12 +288,7 @@ void HistoryWindow::exportCsv() {
 
 // Every click of the games shown, one row each, with the sidecar beside it.
 void HistoryWindow::exportClicks() {
-    const QString suggested =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(u"junban-clicks.csv"_s);
-    const QString path = chooseFile ? chooseFile(suggested)
-                                    : QFileDialog::getSaveFileName(this, u"CSV保存"_s, suggested,
-                                                                   u"CSV ファイル (*.csv)"_s);
+    const QString path = askPath(u"junban-clicks.csv"_s);
     if (!path.isEmpty())
         status->setText(saveClicks(this, *store_, filter(), rows->rowCount(), path));
 }

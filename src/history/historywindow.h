@@ -81,6 +81,7 @@ private:
     void showGames();
     void showNotice();
     void updateButtons();
+    QString askPath(const QString& fileName);
     void exportCsv();
     void exportClicks();
     void deleteSelected();
