@@ -77,7 +77,7 @@ history::GameDetail benchGame(const history::Game& kept) {
 void benchDetailWindow() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("junban/history.sqlite"));
-    bench::writeGeneratedHistory(path, 10'000);
+    bench::writeGeneratedHistoryWithClicks(path, 10'000, 30);
     history::Store store(path);
     const QList<history::Game> games = store.games({});
     const qint64 id = games[games.size() / 2].id;

@@ -48,7 +48,7 @@ void benchHistoryWindow() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("junban/history.sqlite"));
     const int games = 10'000;
-    bench::writeGeneratedHistory(path, games);
+    bench::writeGeneratedHistoryWithClicks(path, games, 30);
 
     std::vector<double> opens, all, one, opensCpu, allCpu, oneCpu;
     for (int run = 0; run < 7; ++run) {
