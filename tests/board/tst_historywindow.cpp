@@ -250,12 +250,13 @@ private slots:
         QDir(folder).removeRecursively();
         QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
         TestBoard t(true, path_);
-        t.playGame();
         Controls h = openHistory(t);
         QVERIFY(h.notice->isVisible() && h.notice->text().contains(folder));
-        QVERIFY(h.rows->rowCount() == 0 && !h.cmdCsv->isEnabled() && !h.cmdSakujo->isEnabled());
         QTest::keyClick(&h.w, Qt::Key_Escape);
         QVERIFY(openHistory(t).notice->isVisible()); // said as long as it holds
+        t.playGame();
+        QVERIFY(openHistory(t).notice->text().contains(folder));
+        QVERIFY(h.rows->rowCount() == 0 && !h.cmdCsv->isEnabled() && !h.cmdSakujo->isEnabled());
     }
 };
 
