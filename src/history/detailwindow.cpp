@@ -7,9 +7,9 @@
 #include "history/gamesmodel.h"
 #include "history/numberchart.h"
 #include "history/replayview.h"
+#include "history/windowlook.h"
 #include "ui/fonts.h"
 #include "ui/formwindow.h"
-#include "ui/twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -28,16 +28,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace history {
 
 namespace {
-
-void makeButton(ui::CommandButton& b, QWidget* parent, const QString& caption, const QString& tip,
-                int widthTwips = 850) {
-    b.create(parent);
-    b.setCaption(caption);
-    b.setFont(design::pGothic(10.8));
-    b.setBackColor(design::ButtonFace);
-    b.setToolTipText(tip);
-    b.button()->setMinimumSize(ui::twipsToPixels(widthTwips), ui::twipsToPixels(372));
-}
 
 QString missesText(const Breakdown& b) {
     QString text = u"<b>ミス（種類別）</b><br>"_s;
@@ -68,12 +58,7 @@ DetailWindow::DetailWindow() {
 DetailWindow::~DetailWindow() = default;
 
 void DetailWindow::buildControls() {
-    setWindowTitle(u"記録の詳細"_s);
-    setFont(ui::makeFont(design::pGothic(10.8)));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ui::toQColor(design::Pale));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setWindowLook(*this, u"記録の詳細"_s);
     resize(1200, 860);
 
     title = new QLabel;
@@ -131,9 +116,9 @@ QWidget* DetailWindow::buildReplay() {
     connect(slider, &QSlider::valueChanged, this, [this](int value) { setStep(value); });
     stepLabel = new QLabel;
     stepLabel->setMinimumWidth(360);
-    makeButton(cmdPrev, box, u"◀ 前"_s, u"前のクリック (←)"_s, 700);
+    makeButton(cmdPrev, box, u"◀ 前"_s, u"前のクリック (←)"_s);
     makeButton(cmdPlay, box, u"再生"_s, u"クリックした間隔で再生します (Space)"_s);
-    makeButton(cmdNext, box, u"次 ▶"_s, u"次のクリック (→)"_s, 700);
+    makeButton(cmdNext, box, u"次 ▶"_s, u"次のクリック (→)"_s);
     cmdPrev.onClick = [this] {
         setStep(step_ - 1);
     };

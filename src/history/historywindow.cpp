@@ -2,15 +2,14 @@
 
 #include "history/historywindow.h"
 
-#include "design.h"
 #include "history/csv.h"
 #include "history/detailwindow.h"
 #include "history/gamesmodel.h"
 #include "history/progresschart.h"
 #include "history/recorder.h"
+#include "history/windowlook.h"
 #include "ui/fonts.h"
 #include "ui/formwindow.h"
-#include "ui/twips.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -38,14 +37,6 @@ namespace {
 
 const QString All = u"すべて"_s;
 
-void makeButton(ui::CommandButton& b, QWidget* parent, const QString& caption, const QString& tip) {
-    b.create(parent);
-    b.setCaption(caption);
-    b.setFont(design::pGothic(10.8));
-    b.setBackColor(design::ButtonFace);
-    b.setToolTipText(tip);
-}
-
 } // namespace
 
 HistoryWindow::HistoryWindow(Recorder& recorder, std::function<QString()> currentName)
@@ -58,12 +49,7 @@ HistoryWindow::HistoryWindow(Recorder& recorder, std::function<QString()> curren
 HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::buildControls() {
-    setWindowTitle(u"記録"_s);
-    setFont(ui::makeFont(design::pGothic(10.8)));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ui::toQColor(design::Pale));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setWindowLook(*this, u"記録"_s);
     resize(1000, 720);
 
     auto* filters = new QHBoxLayout;
